@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace velmo {
+
+// The five font families the page asks for, as they are named on a Japanese
+// desktop. Where one is not installed, installFontStandIns() has Qt use a
+// free Japanese font of a similar style instead.
+namespace fontfamily {
+inline const QString HeadlineBrush = QStringLiteral("有澤楷書");
+inline const QString ArticleHeavyMincho = QStringLiteral("HGP創英ﾌﾟﾚｾﾞﾝｽEB");
+inline const QString ProportionalGothic = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString EdoBrush = QStringLiteral("江戸勘亭流Ｐ");
+inline const QString Mincho = QStringLiteral("ＭＳ 明朝");
+} // namespace fontfamily
+
+enum class FontWeight { Regular, Bold };
+
+// Registers the stand-in fonts once per process, before the first page font
+// is used.
+void installFontStandIns();
+
+// A page font. Sizes are pixels, so the page looks the same at any screen
+// resolution (the point sizes of the design at 96 dots per inch).
+QFont pageFont(const QString& family, int pixelSize, FontWeight weight = FontWeight::Regular);
+
+} // namespace velmo

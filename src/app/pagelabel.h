@@ -1,0 +1,48 @@
+#pragma once
+
+#include "clickgesture.h"
+
+#include <QTextLayout>
+#include <QWidget>
+
+namespace velmo {
+
+// A fixed-size text label of the page. It wraps its caption at its own width
+// with Unicode line breaking (so a line never starts with "。", "、" or "」"),
+// starts a new line at every U+000D, aligns the text top-left and clips what
+// does not fit below its bottom edge. It never resizes to its text. The
+// caption is kept exactly as set; it is also the label's accessible name.
+class PageLabel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PageLabel(QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption);
+    QString caption() const { return m_caption; }
+
+    // The text as shown: one entry per visible line, in order. Text that
+    // does not fit above the bottom edge is not listed.
+    QStringList displayedLines();
+
+signals:
+    // A left or right button was pressed and released over the label.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void ensureLayout();
+
+    QString m_caption;
+    QTextLayout m_layout;
+    bool m_layoutValid = false;
+    ClickGesture m_click;
+};
+
+} // namespace velmo

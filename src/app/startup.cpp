@@ -1,0 +1,68 @@
+#include "startup.h"
+
+#include "composer/draws.h"
+#include "pageaccessibility.h"
+#include "pagefonts.h"
+#include "pagewindow.h"
+#include "runtimeservices.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTranslator>
+
+namespace velmo {
+
+void configureApplication(QApplication& application)
+{
+    application.setApplicationName(QString::fromLatin1(ApplicationName));
+    application.setApplicationVersion(QString::fromLatin1(ApplicationVersion));
+    application.setDesktopFileName(QStringLiteral("velmo-newspaper"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/velmo-newspaper-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/velmo-newspaper-32.png"), QSize(32, 32));
+    application.setWindowIcon(icon);
+
+    // The whole page is Japanese, so the standard dialogs are too, whatever
+    // the user's own language.
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    }
+
+    installFontStandIns();
+    installPageAccessibility();
+}
+
+bool loadPage(PageWindow& window, RandomSource& random, RuntimeServices& services)
+{
+    try {
+        window.Form_Load(random);
+        return true;
+    } catch (const FloatingPointError& error) {
+        services.reportUnhandledError(QStringLiteral("浮動小数点演算でエラーが発生しました（%1）。").arg(QString::fromUtf8(error.what())));
+    } catch (const std::exception& error) {
+        services.reportUnhandledError(QString::fromUtf8(error.what()));
+    }
+    return false;
+}
+
+void showCentred(PageWindow& window)
+{
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen != nullptr) {
+        QRect frame(QPoint(0, 0), window.size());
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    window.show();
+}
+
+} // namespace velmo

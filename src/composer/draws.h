@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace velmo {
+
+class RandomSource;
+
+// Raised when a draw's arithmetic sets the invalid-operation, division-by-zero
+// or overflow flag. With values in [0, 1) and the page's small factors this
+// cannot happen; the check guards against a broken source.
+class FloatingPointError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Table draw: consumes one value r and returns floor(r * count), which lies in
+// 0 .. count - 1. count must be positive.
+int drawIndex(RandomSource& source, int count);
+
+// Number draw: consumes one value r and returns floor(r * span + base). The
+// product and the sum are formed in double precision; in single precision
+// r * 4 + 9 would round up to 13 for the largest r.
+int drawNumber(RandomSource& source, int span, int base);
+
+// An index in plain decimal digits: no sign, blank, leading zero or point.
+QString indexText(int index);
+
+} // namespace velmo

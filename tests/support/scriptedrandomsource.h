@@ -1,0 +1,30 @@
+#pragma once
+
+#include "composer/randomsource.h"
+
+#include <vector>
+
+namespace velmo::test {
+
+// Returns the given values in order and counts how many it handed out.
+// Asking for more values than were scripted fails the running test.
+class ScriptedRandomSource : public RandomSource {
+public:
+    explicit ScriptedRandomSource(std::vector<float> values);
+
+    // The same value for each of count draws.
+    static ScriptedRandomSource repeated(float value, int count = 13);
+
+    float nextValue() override;
+    int consumed() const { return m_next; }
+    int remaining() const { return static_cast<int>(m_values.size()) - m_next; }
+
+private:
+    std::vector<float> m_values;
+    int m_next = 0;
+};
+
+// The largest single-precision value below 1: 1 - 2^-24.
+inline constexpr float LargestValue = 1.0f - 0x1p-24f;
+
+} // namespace velmo::test
