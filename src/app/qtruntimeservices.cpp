@@ -5,9 +5,6 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -18,15 +15,6 @@
 
 namespace velmo {
 
-namespace {
-
-RuntimeError pictureError(const QString& cause, const QString& fileName)
-{
-    const QString message = cause + u'\n' + QDir::toNativeSeparators(fileName);
-    return RuntimeError(message.toStdString());
-}
-
-} // namespace
 
 QtRuntimeServices::QtRuntimeServices() = default;
 QtRuntimeServices::~QtRuntimeServices() = default;
@@ -70,38 +58,6 @@ QString QtRuntimeServices::executableFolder()
 QImage QtRuntimeServices::loadPicture(const QString& fileName)
 {
     return readPictureFile(fileName, MaxPicturePixels);
-}
-
-QImage readPictureFile(const QString& fileName, qint64 maxPixels)
-{
-    const QFileInfo info(fileName);
-    if (!info.exists()) {
-        throw pictureError(QStringLiteral("画像ファイルが見つかりません。"), fileName);
-    }
-    if (!info.isFile()) {
-        throw pictureError(QStringLiteral("画像ファイルの代わりにフォルダなどがあり、読み込めません。"), fileName);
-    }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw pictureError(QStringLiteral("画像ファイルを開けません（%1）。").arg(file.errorString()), fileName);
-    }
-
-    QImageReader reader(&file);
-    // The decoder may not allocate more than a picture of the largest
-    // accepted size needs, whatever the file claims.
-    reader.setAllocationLimit(static_cast<int>((maxPixels * 4) / (1024 * 1024)) + 1);
-    const QSize claimed = reader.size();
-    if (claimed.isValid() && static_cast<qint64>(claimed.width()) * claimed.height() > maxPixels) {
-        throw pictureError(QStringLiteral("画像が大きすぎるため読み込めません（%1 × %2 ピクセル）。")
-                               .arg(claimed.width())
-                               .arg(claimed.height()),
-                           fileName);
-    }
-    QImage picture;
-    if (!reader.read(&picture) || picture.isNull()) {
-        throw pictureError(QStringLiteral("画像ファイルとして読み込めません（%1）。").arg(reader.errorString()), fileName);
-    }
-    return picture;
 }
 
 QPrinter& QtRuntimeServices::currentPrinter()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picturereader.h"
 #include "runtimeservices.h"
 
 #include <QPointer>
@@ -38,9 +39,5 @@ private:
     // start of the program should not pay.
     std::unique_ptr<QPrinter> m_printer;
 };
-
-// Reads one picture from a file with a bounded allocation. Throws
-// RuntimeError with a Japanese message that names the file and the cause.
-QImage readPictureFile(const QString& fileName, qint64 maxPixels);
 
 } // namespace velmo
