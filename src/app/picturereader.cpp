@@ -52,6 +52,13 @@ QImage decodePicture(QIODevice& device, const QString& fileName, qint64 maxPixel
     if (!reader.read(&picture) || picture.isNull()) {
         throw pictureError(QStringLiteral("画像ファイルとして読み込めません（%1）。").arg(reader.errorString()), fileName);
     }
+    // Some formats do not tell their size before decoding.
+    if (static_cast<qint64>(picture.width()) * picture.height() > maxPixels) {
+        throw pictureError(QStringLiteral("画像が大きすぎるため読み込めません（%1 × %2 ピクセル）。")
+                               .arg(picture.width())
+                               .arg(picture.height()),
+                           fileName);
+    }
     return picture;
 }
 

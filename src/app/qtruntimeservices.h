@@ -4,6 +4,7 @@
 #include "runtimeservices.h"
 
 #include <QPointer>
+#include <QWidget>
 
 #include <memory>
 

@@ -3,10 +3,50 @@
 #include "app/runtimeservices.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace velmo {
+
+namespace {
+
+// Records the window's painting as drawing commands rather than pixels.
+// QWidget::render straight onto a printer would first paint the whole page
+// into a bitmap at the printer's resolution - hundreds of megabytes at
+// 1200 dpi. Replayed on the printer, the recorded text and frames stay
+// vector shapes that the printer sets at its own resolution.
+QPicture recordPage(QWidget& window)
+{
+    QPicture picture;
+    window.render(&picture, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return picture;
+}
+
+// A recorded picture scales its fonts by the resolution of the device it is
+// replayed on; the print runs in the screen's coordinates so that the text
+// keeps its size relative to the page. The printer's own setting is given
+// back afterwards.
+class ResolutionScope {
+public:
+    ResolutionScope(QPrinter& printer, int resolution)
+        : m_printer(printer)
+        , m_saved(printer.resolution())
+    {
+        m_printer.setResolution(resolution);
+    }
+    ~ResolutionScope() { m_printer.setResolution(m_saved); }
+    ResolutionScope(const ResolutionScope&) = delete;
+    ResolutionScope& operator=(const ResolutionScope&) = delete;
+
+private:
+    QPrinter& m_printer;
+    int m_saved;
+};
+
+} // namespace
 
 void printPage(QWidget& window, QPrinter& printer)
 {
@@ -16,6 +56,8 @@ void printPage(QWidget& window, QPrinter& printer)
         throw RuntimeError("印刷できるプリンタがありません。");
     }
 
+    const QPicture page = recordPage(window);
+    const ResolutionScope resolution(printer, window.logicalDpiY());
     printer.setDocName(QStringLiteral("Velmo NewsPaper"));
     printer.setFullPage(false);
 
@@ -25,11 +67,11 @@ void printPage(QWidget& window, QPrinter& printer)
     }
 
     const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSizeF page = window.size();
-    const qreal scale = std::min(area.width() / page.width(), area.height() / page.height());
-    painter.translate((area.width() - page.width() * scale) / 2, (area.height() - page.height() * scale) / 2);
+    const QSizeF size = window.size();
+    const qreal scale = std::min(area.width() / size.width(), area.height() / size.height());
+    painter.translate((area.width() - size.width() * scale) / 2, (area.height() - size.height() * scale) / 2);
     painter.scale(scale, scale);
-    window.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.drawPicture(0, 0, page);
 
     const bool finished = painter.end();
     if (!finished || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
