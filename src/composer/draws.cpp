@@ -20,14 +20,28 @@ void checkFloatingPointStatus(const char* step)
     }
 }
 
+// Keeps the caller's floating-point flags: they are saved and cleared on
+// entry, and put back on every way out, an error included.
+class FloatingPointFlagsScope {
+public:
+    FloatingPointFlagsScope()
+    {
+        std::fegetexceptflag(&m_saved, CheckedExceptions);
+        std::feclearexcept(CheckedExceptions);
+    }
+    ~FloatingPointFlagsScope() { std::fesetexceptflag(&m_saved, CheckedExceptions); }
+    FloatingPointFlagsScope(const FloatingPointFlagsScope&) = delete;
+    FloatingPointFlagsScope& operator=(const FloatingPointFlagsScope&) = delete;
+
+private:
+    std::fexcept_t m_saved;
+};
+
 // Forms floor(r * factor + base) with the status checked after the product and
-// after the sum; the caller's flags are left as they were.
+// after the sum.
 int checkedFloor(float r, int factor, int base)
 {
-    std::fexcept_t saved;
-    std::fegetexceptflag(&saved, CheckedExceptions);
-    std::feclearexcept(CheckedExceptions);
-
+    const FloatingPointFlagsScope flags;
     volatile double product = static_cast<double>(r) * factor;
     checkFloatingPointStatus("product");
     volatile double sum = product + base;
@@ -35,8 +49,6 @@ int checkedFloor(float r, int factor, int base)
     if (!(sum >= -2147483648.0 && sum < 2147483648.0)) {
         throw FloatingPointError("a draw left the range of a 32-bit integer");
     }
-
-    std::fesetexceptflag(&saved, CheckedExceptions);
     return static_cast<int>(std::floor(sum));
 }
 
