@@ -1,0 +1,492 @@
+#include "app/pageaccessibility.h"
+#include "app/pagefonts.h"
+#include "app/pagelabel.h"
+#include "app/pagewindow.h"
+#include "app/picturebox.h"
+#include "app/picturereader.h"
+#include "app/qtruntimeservices.h"
+#include "app/startup.h"
+#include "composer/composer.h"
+#include "composer/phrasetables.h"
+#include "scriptedrandomsource.h"
+#include "scriptedruntimeservices.h"
+
+#include <QAccessible>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <random>
+#include <span>
+
+using namespace Qt::StringLiterals;
+namespace phrases = velmo::phrases;
+using velmo::PageLabel;
+using velmo::PageWindow;
+using velmo::PictureBox;
+using velmo::PictureBoxId;
+using velmo::test::LargestValue;
+using velmo::test::ScriptedRandomSource;
+using velmo::test::ScriptedRuntimeServices;
+
+namespace {
+
+const QColor PageGrey(0xE0, 0xE0, 0xE0);
+const QString CaptionText = QString::fromUtf16(u"\u2191話題の人(\uFF8C\uFF9F\uFF97\uFF72\uFF8A\uFF9E\uFF7C\u30FC有)");
+const QString TelephoneText = QString::fromUtf16(u"広告欄\u2121\uFF10 \uFF11 \uFF12 \uFF13 \uFF14 \uFF15");
+
+// Thirteen draws: portrait 3, advertisements 1, 7 and 12, everything else at
+// a quarter of its table.
+std::vector<float> knownPage()
+{
+    std::vector<float> values(13, 0.25f);
+    values[10] = 0.0f;
+    values[11] = 0.5f;
+    values[12] = LargestValue;
+    return values;
+}
+
+// Thirteen draws in [0, 1) from a fixed generator, for pages of every kind.
+std::vector<float> randomPage(std::mt19937& generator)
+{
+    std::vector<float> values;
+    for (int i = 0; i < 13; ++i) {
+        values.push_back(static_cast<float>(generator() >> 8) * 0x1p-24f);
+    }
+    return values;
+}
+
+QWidget* element(PageWindow& window, const QString& name, int index = -1)
+{
+    for (QWidget* widget : window.findChildren<QWidget*>(name)) {
+        if (index < 0 || widget->property("Index").toInt() == index) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+// A bitmap file header claiming width x height pixels of 24 bits, followed by
+// a few bytes of pixel data only.
+QByteArray claimingBitmap(qint32 width, qint32 height)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(54 + 16) << quint32(0) << quint32(54);                   // file size, reserved, pixel offset
+    out << quint32(40) << width << height << quint16(1) << quint16(24);     // info size, size, planes, bits
+    out << quint32(0) << quint32(0) << qint32(2835) << qint32(2835) << quint64(0); // no compression
+    bytes.append(16, '\x7f');
+    return bytes;
+}
+
+} // namespace
+
+class TestPageWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void windowSettings();
+    void elementLayout_data();
+    void elementLayout();
+    void tabOrderCoversPictureBoxesOnly();
+    void formLoadFillsThePage();
+    void noLineStartsWithClosingPunctuation();
+    void labelTextStaysInsideItsBox();
+    void picturesAreCutOrSurroundedByTheBackground();
+    void accessibleNamesAndRoles();
+    void missingPictureStopsTheLoad();
+
+    void readPictureFileAcceptsBitmaps();
+    void readPictureFileRefusesBadFiles_data();
+    void readPictureFileRefusesBadFiles();
+};
+
+void TestPageWindow::initTestCase()
+{
+    velmo::installFontStandIns();
+    velmo::installPageAccessibility();
+}
+
+void TestPageWindow::windowSettings()
+{
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+
+    QCOMPARE(window.objectName(), u"frmVelmoNewsPaper"_s);
+    QCOMPARE(window.windowTitle(), u"Velmo NewsPaper"_s);
+    QCOMPARE(window.size(), QSize(327, 440));
+    QCOMPARE(window.minimumSize(), QSize(327, 440));
+    QCOMPARE(window.maximumSize(), QSize(327, 440));
+    QVERIFY(!window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(window.findChildren<QMenuBar*>().isEmpty());
+    QCOMPARE(window.palette().color(QPalette::Window), PageGrey);
+
+    // The bare page between the headline and the portrait is light grey.
+    const QImage page = window.grab().toImage();
+    QCOMPARE(page.pixelColor(3, 76), PageGrey);
+    QCOMPARE(page.pixelColor(315, 40), PageGrey);
+}
+
+void TestPageWindow::elementLayout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("caption");
+
+    // Empty family: a picture box, or a label in the window's own font.
+    QTest::newRow("見出し大") << u"見出し大"_s << -1 << QRect(0, 8, 305, 65) << u"有澤楷書"_s << 64 << false << QString();
+    QTest::newRow("写真") << u"写真"_s << -1 << QRect(8, 80, 97, 105) << QString() << 0 << false << QString();
+    QTest::newRow("記事1") << u"記事1"_s << -1 << QRect(112, 80, 209, 145) << u"HGP創英ﾌﾟﾚｾﾞﾝｽEB"_s << 15 << false
+                         << QString();
+    QTest::newRow("説明") << u"説明"_s << -1 << QRect(0, 184, 113, 41) << u"ＭＳ Ｐゴシック"_s << 19 << false
+                        << CaptionText;
+    QTest::newRow("見出し小") << u"見出し小"_s << -1 << QRect(16, 232, 17, 81) << u"江戸勘亭流Ｐ"_s << 16 << true
+                          << u"世論を見て"_s;
+    QTest::newRow("記事2") << u"記事2"_s << -1 << QRect(40, 232, 281, 89) << u"ＭＳ 明朝"_s << 12 << false << QString();
+    QTest::newRow("広告0") << u"広告"_s << 0 << QRect(8, 320, 97, 113) << QString() << 0 << false << QString();
+    QTest::newRow("広告1") << u"広告"_s << 1 << QRect(104, 320, 97, 113) << QString() << 0 << false << QString();
+    QTest::newRow("広告2") << u"広告"_s << 2 << QRect(200, 320, 97, 113) << QString() << 0 << false << QString();
+    QTest::newRow("広告欄Tel") << u"広告欄Tel"_s << -1 << QRect(304, 320, 17, 121) << QString() << 0 << false
+                            << TelephoneText;
+}
+
+void TestPageWindow::elementLayout()
+{
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, family);
+    QFETCH(int, pixelSize);
+    QFETCH(bool, bold);
+    QFETCH(QString, caption);
+
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+    QWidget* widget = element(window, name, index);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(widget->geometry(), geometry);
+
+    auto* label = qobject_cast<PageLabel*>(widget);
+    if (label == nullptr) {
+        QVERIFY(qobject_cast<PictureBox*>(widget) != nullptr);
+        return;
+    }
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    if (!caption.isEmpty()) {
+        QCOMPARE(label->caption(), caption);
+    }
+    if (family.isEmpty()) {
+        QVERIFY(!label->testAttribute(Qt::WA_SetFont));
+        QCOMPARE(label->font(), window.font());
+        return;
+    }
+    QCOMPARE(label->font().family(), family);
+    QCOMPARE(label->font().pixelSize(), pixelSize);
+    QCOMPARE(label->font().bold(), bold);
+    QVERIFY(!label->font().italic());
+}
+
+void TestPageWindow::tabOrderCoversPictureBoxesOnly()
+{
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QWidget* portrait = window.findChild<QWidget*>(u"写真"_s);
+    const QList<QWidget*> expected = {element(window, u"広告"_s, 0), element(window, u"広告"_s, 1),
+                                      element(window, u"広告"_s, 2), portrait};
+    portrait->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), portrait);
+    for (QWidget* next : expected) {
+        QTest::keyClick(&window, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void TestPageWindow::formLoadFillsThePage()
+{
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+    ScriptedRandomSource source(knownPage());
+    window.Form_Load(source);
+    QCOMPARE(source.consumed(), 13);
+
+    ScriptedRandomSource sameValues(knownPage());
+    const velmo::PageContent expected = velmo::composePage(sameValues).content;
+    auto* headline = window.findChild<PageLabel*>(u"見出し大"_s);
+    QCOMPARE(headline->caption(), expected.headline);
+    QVERIFY(headline->caption() != u"見出し大"_s);
+    QCOMPARE(window.findChild<PageLabel*>(u"記事1"_s)->caption(), expected.article);
+    QCOMPARE(window.findChild<PageLabel*>(u"記事2"_s)->caption(), expected.topicColumn);
+
+    const QStringList expectedLoads = {
+        u"loadPicture|/velmo/話題の人3.bmp"_s,
+        u"loadPicture|/velmo/広告1.bmp"_s,
+        u"loadPicture|/velmo/広告7.bmp"_s,
+        u"loadPicture|/velmo/広告12.bmp"_s,
+    };
+    QCOMPARE(services.calls, expectedLoads);
+    for (PictureBoxId box : {PictureBoxId::Portrait, PictureBoxId::Ad0, PictureBoxId::Ad1, PictureBoxId::Ad2}) {
+        QVERIFY(!window.pictureBox(box).picture().isNull());
+    }
+
+    // The fixed captions are not touched by the load.
+    QCOMPARE(window.findChild<PageLabel*>(u"見出し小"_s)->caption(), u"世論を見て"_s);
+    QCOMPARE(window.findChild<PageLabel*>(u"説明"_s)->caption(), CaptionText);
+    QCOMPARE(window.findChild<PageLabel*>(u"広告欄Tel"_s)->caption(), TelephoneText);
+
+    // The narrow labels read top to bottom, one character a line.
+    auto* smallHeadline = window.findChild<PageLabel*>(u"見出し小"_s);
+    QCOMPARE(smallHeadline->displayedLines(), (QStringList{u"世"_s, u"論"_s, u"を"_s, u"見"_s, u"て"_s}));
+
+    auto* telephone = window.findChild<PageLabel*>(u"広告欄Tel"_s);
+    QStringList strip;
+    for (const QString& line : telephone->displayedLines()) {
+        strip.append(line.trimmed());
+    }
+    QCOMPARE(strip.join(u'|'), QString::fromUtf16(u"広|告|欄|\u2121|\uFF10|\uFF11|\uFF12|\uFF13|\uFF14|\uFF15"));
+
+    auto* topic = window.findChild<PageLabel*>(u"記事2"_s);
+    QVERIFY2(topic->displayedLines().size() >= 2, qPrintable(topic->displayedLines().join(u'|')));
+    QCOMPARE(topic->caption().count(QChar(u'\r')), 1);
+    QCOMPARE(topic->geometry(), QRect(40, 232, 281, 89));
+}
+
+void TestPageWindow::noLineStartsWithClosingPunctuation()
+{
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+    const QString forbidden = QString::fromUtf16(u"。、」｣");
+    std::mt19937 generator(20240611);
+    for (int page = 0; page < 150; ++page) {
+        ScriptedRandomSource source(randomPage(generator));
+        window.Form_Load(source);
+        for (const QString& name : {u"見出し大"_s, u"記事1"_s, u"記事2"_s}) {
+            const QStringList lines = window.findChild<PageLabel*>(name)->displayedLines();
+            for (const QString& line : lines) {
+                QVERIFY2(line.isEmpty() || !forbidden.contains(line.front()),
+                         qPrintable(name + u": "_s + lines.join(u'|')));
+            }
+        }
+    }
+}
+
+void TestPageWindow::labelTextStaysInsideItsBox()
+{
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+    auto* article = window.findChild<PageLabel*>(u"記事1"_s);
+
+    // The longest article, far beyond nine lines of at most fourteen
+    // characters.
+    std::vector<float> values(13, 0.5f);
+    const std::array<std::span<const std::u16string_view>, 6> tables = {
+        phrases::TimePhrases,      phrases::PlacePhrases,     phrases::SubjectPhrases,
+        phrases::ActionPhrases,    phrases::CommenterPhrases, phrases::CommentPhrases};
+    for (std::size_t part = 0; part < tables.size(); ++part) {
+        const auto longest = std::max_element(tables[part].begin(), tables[part].end(),
+                                              [](auto a, auto b) { return a.size() < b.size(); });
+        values[2 + part] = (float(longest - tables[part].begin()) + 0.5f) / float(tables[part].size());
+    }
+    ScriptedRandomSource source(values);
+    window.Form_Load(source);
+    QVERIFY2(article->caption().size() > 9 * 14, qPrintable(article->caption()));
+    QVERIFY(article->displayedLines().join(QString()).size() < article->caption().size());
+    QCOMPARE(article->geometry(), QRect(112, 80, 209, 145));
+
+    constexpr int Below = 40;
+    const QColor marker(Qt::magenta);
+    for (PageLabel* label : window.findChildren<PageLabel*>()) {
+        QImage image(label->width(), label->height() + Below, QImage::Format_ARGB32);
+        image.fill(marker);
+        label->render(&image, QPoint(), QRegion(0, 0, label->width(), label->height() + Below));
+
+        int ink = 0;
+        for (int y = 0; y < label->height(); ++y) {
+            for (int x = 0; x < label->width(); ++x) {
+                ink += image.pixelColor(x, y) != PageGrey ? 1 : 0;
+            }
+        }
+        QVERIFY2(ink > 0, qPrintable(label->objectName()));
+        // The render region reaches below the label, so its background may
+        // be filled there; its text may not.
+        for (int y = label->height(); y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                QVERIFY2(pixel == marker || pixel == PageGrey,
+                         qPrintable(u"%1 drew text at %2, %3"_s.arg(label->objectName()).arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void TestPageWindow::picturesAreCutOrSurroundedByTheBackground()
+{
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+    PictureBox& box = window.pictureBox(PictureBoxId::Portrait);
+    const QRect inside = box.contentsRect();
+    QVERIFY(inside.width() < box.width());
+
+    QImage large(300, 300, QImage::Format_RGB32);
+    large.fill(Qt::red);
+    box.setPicture(large, u"話題の人1"_s);
+    QCOMPARE(box.size(), QSize(97, 105));
+    QImage shown = box.grab().toImage();
+    QCOMPARE(shown.size(), QSize(97, 105));
+    QCOMPARE(shown.pixelColor(inside.topLeft()), QColor(Qt::red));
+    QCOMPARE(shown.pixelColor(inside.bottomRight()), QColor(Qt::red));
+    // The frame stays on top of the picture.
+    QVERIFY(shown.pixelColor(box.width() - 1, box.height() - 1) != QColor(Qt::red));
+    QVERIFY(shown.pixelColor(0, 0) != QColor(Qt::red));
+
+    QImage small(10, 12, QImage::Format_RGB32);
+    small.fill(Qt::blue);
+    box.setPicture(small, u"話題の人2"_s);
+    shown = box.grab().toImage();
+    QCOMPARE(shown.pixelColor(inside.topLeft()), QColor(Qt::blue));
+    QCOMPARE(shown.pixelColor(inside.topLeft() + QPoint(9, 11)), QColor(Qt::blue));
+    QCOMPARE(shown.pixelColor(inside.topLeft() + QPoint(10, 0)), PageGrey);
+    QCOMPARE(shown.pixelColor(inside.topLeft() + QPoint(0, 12)), PageGrey);
+    QCOMPARE(shown.pixelColor(inside.center()), PageGrey);
+}
+
+void TestPageWindow::accessibleNamesAndRoles()
+{
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+    ScriptedRandomSource source(knownPage());
+    window.Form_Load(source);
+
+    for (const QString& name : {u"見出し大"_s, u"記事1"_s, u"見出し小"_s, u"広告欄Tel"_s}) {
+        auto* label = window.findChild<PageLabel*>(name);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->role(), QAccessible::StaticText);
+        QCOMPARE(accessible->text(QAccessible::Name), label->caption());
+    }
+
+    const QList<std::pair<PictureBoxId, QString>> pictures = {
+        {PictureBoxId::Portrait, u"話題の人3"_s},
+        {PictureBoxId::Ad0, u"広告1"_s},
+        {PictureBoxId::Ad1, u"広告7"_s},
+        {PictureBoxId::Ad2, u"広告12"_s},
+    };
+    for (const auto& [box, description] : pictures) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window.pictureBox(box));
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->role(), QAccessible::Graphic);
+        QCOMPARE(accessible->text(QAccessible::Name), description);
+    }
+}
+
+void TestPageWindow::missingPictureStopsTheLoad()
+{
+    const QString missing = u"/velmo/広告12.bmp"_s;
+    {
+        ScriptedRuntimeServices services;
+        services.failingPictures = {missing};
+        PageWindow window(services);
+        ScriptedRandomSource source(knownPage());
+        try {
+            window.Form_Load(source);
+            QFAIL("the load went on without the picture");
+        } catch (const velmo::RuntimeError& error) {
+            QVERIFY2(error.message().contains(missing), qPrintable(error.message()));
+        }
+        QCOMPARE(services.callsStartingWith(u"loadPicture|"_s).size(), 4);
+        QVERIFY(!window.pictureBox(PictureBoxId::Portrait).picture().isNull());
+        QVERIFY(!window.pictureBox(PictureBoxId::Ad0).picture().isNull());
+        QVERIFY(!window.pictureBox(PictureBoxId::Ad1).picture().isNull());
+        QVERIFY(window.pictureBox(PictureBoxId::Ad2).picture().isNull());
+    }
+
+    ScriptedRuntimeServices services;
+    services.failingPictures = {missing};
+    PageWindow window(services);
+    ScriptedRandomSource source(knownPage());
+    QVERIFY(!velmo::loadPage(window, source, services));
+    const QStringList reports = services.callsStartingWith(u"reportUnhandledError|"_s);
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports.front().contains(missing), qPrintable(reports.front()));
+    QVERIFY(!window.isVisible());
+}
+
+void TestPageWindow::readPictureFileAcceptsBitmaps()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString fileName = dir.filePath(u"話題の人1.bmp"_s);
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(QColor(0x20, 0x40, 0x60));
+    QVERIFY(picture.save(fileName, "BMP"));
+
+    const QImage loaded = velmo::readPictureFile(fileName, velmo::QtRuntimeServices::MaxPicturePixels);
+    QCOMPARE(loaded.size(), QSize(64, 48));
+    QCOMPARE(loaded.pixelColor(30, 20), QColor(0x20, 0x40, 0x60));
+    // The limit counts pixels: exactly as many load, one more is refused.
+    QCOMPARE(velmo::readPictureFile(fileName, 64 * 48).size(), QSize(64, 48));
+    QVERIFY_THROWS_EXCEPTION(velmo::RuntimeError, velmo::readPictureFile(fileName, 64 * 48 - 1));
+
+    // A large picture within the limit still loads.
+    QImage large(2048, 2048, QImage::Format_RGB32);
+    large.fill(Qt::white);
+    QVERIFY(large.save(fileName, "BMP"));
+    QCOMPARE(velmo::readPictureFile(fileName, velmo::QtRuntimeServices::MaxPicturePixels).size(), QSize(2048, 2048));
+}
+
+void TestPageWindow::readPictureFileRefusesBadFiles_data()
+{
+    QTest::addColumn<QByteArray>("content"); // "<folder>" for a folder, "<missing>" for no file
+    QByteArray noise(4096, Qt::Uninitialized);
+    std::mt19937 generator(3);
+    std::generate(noise.begin(), noise.end(), [&generator] { return static_cast<char>(generator() & 0xFF); });
+    noise[0] = 'X'; // never the start of a bitmap
+
+    QTest::newRow("missing") << QByteArray("<missing>");
+    QTest::newRow("folder") << QByteArray("<folder>");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("random bytes") << noise;
+    QTest::newRow("100000 x 100000 header") << claimingBitmap(100000, 100000);
+}
+
+void TestPageWindow::readPictureFileRefusesBadFiles()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString fileName = dir.filePath(u"広告3.bmp"_s);
+    if (content == "<folder>") {
+        QVERIFY(QDir(dir.path()).mkdir(u"広告3.bmp"_s));
+    } else if (content != "<missing>") {
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+    }
+
+    try {
+        velmo::readPictureFile(fileName, velmo::QtRuntimeServices::MaxPicturePixels);
+        QFAIL("the file was accepted as a picture");
+    } catch (const velmo::RuntimeError& error) {
+        QVERIFY2(error.message().contains(QDir::toNativeSeparators(fileName)), qPrintable(error.message()));
+    }
+}
+
+QTEST_MAIN(TestPageWindow)
+#include "tst_pagewindow.moc"
