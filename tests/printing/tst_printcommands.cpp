@@ -1,0 +1,302 @@
+#include "app/pagefonts.h"
+#include "app/pagewindow.h"
+#include "printing/pageprinter.h"
+#include "scriptedrandomsource.h"
+#include "scriptedruntimeservices.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+using velmo::MessageAnswer;
+using velmo::PageWindow;
+using velmo::RuntimeError;
+using velmo::test::ScriptedRandomSource;
+using velmo::test::ScriptedRuntimeServices;
+
+namespace {
+
+const QString ConfirmBox = u"messageBox|印刷|33|印刷を開始します。いいですか？"_s;
+const QString FailureBox = u"messageBox|印刷エラー|48|エラーです。プリンタの電源、インク、用紙などをチェックしてください。"_s;
+const QStringList PrintedCalls = {ConfirmBox, u"setBorderStyle|0"_s, u"printWindow"_s, u"setBorderStyle|1"_s};
+const QStringList FailedCalls = PrintedCalls + QStringList{FailureBox};
+
+void printToFile(QPrinter& printer, const QString& fileName)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+}
+
+QByteArray readAll(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Page objects of a PDF: "/Type /Page", not the "/Type /Pages" tree node.
+int pdfPageCount(const QByteArray& pdf)
+{
+    static const QRegularExpression page(u"/Type\\s*/Page(?![A-Za-z])"_s);
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
+}
+
+// The width and height of the first page's media box, in points.
+QSizeF pdfMediaBox(const QByteArray& pdf)
+{
+    static const QRegularExpression box(u"/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"_s);
+    const QRegularExpressionMatch match = box.match(QString::fromLatin1(pdf));
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
+}
+
+// The widest picture in a PDF, in image pixels; 0 if it holds none.
+int widestPdfImage(const QByteArray& pdf)
+{
+    static const QRegularExpression width(u"/Subtype\\s*/Image\\s*/Width\\s+([0-9]+)"_s);
+    int widest = 0;
+    for (const QRegularExpressionMatch& match : width.globalMatch(QString::fromLatin1(pdf))) {
+        widest = std::max(widest, match.captured(1).toInt());
+    }
+    return widest;
+}
+
+bool isPageGrey(QRgb pixel)
+{
+    return qAbs(qRed(pixel) - 0xE0) <= 8 && qAbs(qGreen(pixel) - 0xE0) <= 8 && qAbs(qBlue(pixel) - 0xE0) <= 8;
+}
+
+} // namespace
+
+class TestPrintCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void cancelPrintsNothing();
+    void okPrintsOnePageWithTheBorderOff();
+    void failureIsReportedOnceAndTheCommandWorksAgain_data();
+    void failureIsReportedOnceAndTheCommandWorksAgain();
+    void printedPageShowsTheWindowSharpAndCentred();
+
+    void setupCancelledChangesNothing();
+    void setupChoiceIsUsedByTheNextPrint();
+    void setupFailureIsReportedAndTheProgramGoesOn();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScriptedRuntimeServices> m_services;
+    std::unique_ptr<PageWindow> m_window;
+};
+
+void TestPrintCommands::initTestCase()
+{
+    velmo::installFontStandIns();
+}
+
+void TestPrintCommands::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_services = std::make_unique<ScriptedRuntimeServices>();
+    // Every print of these tests goes to a file, never to a real printer.
+    printToFile(m_services->currentPrinter(), m_dir->filePath(u"page.pdf"_s));
+    m_window = std::make_unique<PageWindow>(*m_services);
+    ScriptedRandomSource source = ScriptedRandomSource::repeated(0.5f);
+    m_window->Form_Load(source);
+    m_services->calls.clear();
+}
+
+void TestPrintCommands::cleanup()
+{
+    m_window.reset();
+    m_services.reset();
+    m_dir.reset();
+}
+
+void TestPrintCommands::cancelPrintsNothing()
+{
+    m_services->answers = {MessageAnswer::Cancel};
+    m_window->Print_Click();
+
+    QCOMPARE(m_services->calls, QStringList{ConfirmBox});
+    QCOMPARE(m_window->borderStyle(), 1);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(u"page.pdf"_s)));
+}
+
+void TestPrintCommands::okPrintsOnePageWithTheBorderOff()
+{
+    int borderWhilePrinting = -1;
+    m_services->onPrintWindow = [this, &borderWhilePrinting](QWidget& window) {
+        borderWhilePrinting = m_window->borderStyle();
+        velmo::printPage(window, m_services->currentPrinter());
+    };
+    m_window->Print_Click();
+
+    QCOMPARE(m_services->calls, PrintedCalls);
+    QCOMPARE(borderWhilePrinting, 0);
+    QCOMPARE(m_window->borderStyle(), 1);
+    const QByteArray pdf = readAll(m_dir->filePath(u"page.pdf"_s));
+    QVERIFY(pdf.startsWith("%PDF"));
+    QCOMPARE(pdfPageCount(pdf), 1);
+}
+
+void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("job fails") << u"job"_s;
+    QTest::newRow("folder missing") << u"folder"_s;
+    QTest::newRow("no printer") << u"none"_s;
+}
+
+void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain()
+{
+    QFETCH(QString, cause);
+    const QString missingFolder = m_dir->filePath(u"no such folder"_s);
+    if (cause == u"job"_s) {
+        m_services->onPrintWindow = [](QWidget&) { throw RuntimeError("プリンタの電源が入っていません。"); };
+    } else if (cause == u"folder"_s) {
+        printToFile(m_services->currentPrinter(), missingFolder + u"/page.pdf"_s);
+    } else {
+        // Qt's stand-in when no printer is installed: a PDF writer with no
+        // file to write to.
+        m_services->onPrintWindow = [](QWidget& window) {
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            velmo::printPage(window, printer);
+        };
+    }
+    m_window->Print_Click();
+
+    QCOMPARE(m_services->calls, FailedCalls);
+    QCOMPARE(m_window->borderStyle(), 1);
+    QVERIFY(!QFileInfo::exists(missingFolder));
+
+    // With the printer back in order the next run prints.
+    m_services->calls.clear();
+    m_services->onPrintWindow = nullptr;
+    printToFile(m_services->currentPrinter(), m_dir->filePath(u"again.pdf"_s));
+    m_window->Print_Click();
+    QCOMPARE(m_services->calls, PrintedCalls);
+    QCOMPARE(pdfPageCount(readAll(m_dir->filePath(u"again.pdf"_s))), 1);
+}
+
+void TestPrintCommands::printedPageShowsTheWindowSharpAndCentred()
+{
+    const QString pdfName = m_dir->filePath(u"sharp.pdf"_s);
+    QPrinter printer(QPrinter::HighResolution);
+    printToFile(printer, pdfName);
+    velmo::printPage(*m_window, printer);
+    const QByteArray pdf = readAll(pdfName);
+    QCOMPARE(pdfPageCount(pdf), 1);
+
+    // Sharp means drawn for the printer: the text as fonts, or the page as a
+    // picture of the printer's own resolution - never the 327 pixels of the
+    // screen blown up.
+    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double printedWidth = 327.0 * std::min(area.width() / 327.0, area.height() / 440.0);
+    QVERIFY2(pdf.contains("/FontDescriptor") || widestPdfImage(pdf) >= 0.9 * printedWidth,
+             qPrintable(u"widest picture %1 pixels for %2 printer pixels"_s.arg(widestPdfImage(pdf)).arg(printedWidth)));
+
+    const QString rasteriser = QStandardPaths::findExecutable(u"pdftoppm"_s);
+    if (rasteriser.isEmpty()) {
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    }
+    QProcess process;
+    process.start(rasteriser, {u"-r"_s, u"50"_s, u"-png"_s, u"-singlefile"_s, pdfName, m_dir->filePath(u"sharp"_s)});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QImage image(m_dir->filePath(u"sharp.png"_s));
+    QVERIFY(!image.isNull());
+
+    // The printed window: everything that is not paper white.
+    QRect printed;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 245) {
+                printed |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    QVERIFY(!printed.isEmpty());
+    const double aspect = double(printed.width()) / printed.height();
+    QVERIFY2(qAbs(aspect - 327.0 / 440.0) < 0.02, qPrintable(QString::number(aspect)));
+    QVERIFY2(qAbs(printed.center().x() - image.width() / 2) <= image.width() / 50,
+             qPrintable(u"%1 of %2"_s.arg(printed.center().x()).arg(image.width())));
+    QVERIFY2(qAbs(printed.center().y() - image.height() / 2) <= image.height() / 50,
+             qPrintable(u"%1 of %2"_s.arg(printed.center().y()).arg(image.height())));
+    QVERIFY(printed.width() > image.width() / 2);
+
+    int grey = 0;
+    for (int y = printed.top(); y <= printed.bottom(); ++y) {
+        for (int x = printed.left(); x <= printed.right(); ++x) {
+            grey += isPageGrey(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    const double greyShare = double(grey) / (double(printed.width()) * printed.height());
+    QVERIFY2(greyShare > 0.5, qPrintable(QString::number(greyShare)));
+}
+
+void TestPrintCommands::setupCancelledChangesNothing()
+{
+    QPrinter& printer = m_services->currentPrinter();
+    const QString fileName = printer.outputFileName();
+    const QPageLayout layout = printer.pageLayout();
+    // The dialog is shown each time the command is chosen.
+    m_window->PrintOption_Click();
+    m_window->PrintOption_Click();
+
+    QCOMPARE(m_services->calls, (QStringList{u"showPrinterSetup"_s, u"showPrinterSetup"_s}));
+    QCOMPARE(printer.outputFileName(), fileName);
+    QVERIFY(printer.pageLayout().isEquivalentTo(layout));
+    QCOMPARE(m_window->borderStyle(), 1);
+}
+
+void TestPrintCommands::setupChoiceIsUsedByTheNextPrint()
+{
+    const QString chosen = m_dir->filePath(u"chosen.pdf"_s);
+    m_services->onPrinterSetup = [&chosen](QPrinter& printer) {
+        printToFile(printer, chosen);
+        printer.setPageOrientation(QPageLayout::Landscape);
+    };
+    m_window->PrintOption_Click();
+    m_window->Print_Click();
+
+    QCOMPARE(m_services->calls, QStringList{u"showPrinterSetup"_s} + PrintedCalls);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(u"page.pdf"_s)));
+    const QByteArray pdf = readAll(chosen);
+    QCOMPARE(pdfPageCount(pdf), 1);
+    const QSizeF media = pdfMediaBox(pdf);
+    QVERIFY2(media.width() > media.height(), qPrintable(u"%1 x %2"_s.arg(media.width()).arg(media.height())));
+}
+
+void TestPrintCommands::setupFailureIsReportedAndTheProgramGoesOn()
+{
+    m_services->onPrinterSetup = [](QPrinter&) { throw RuntimeError("プリンタがインストールされていません。"); };
+    m_window->PrintOption_Click();
+
+    QCOMPARE(m_services->calls.size(), 2);
+    QCOMPARE(m_services->calls[0], u"showPrinterSetup"_s);
+    QVERIFY2(m_services->calls[1].startsWith(u"messageBox|"_s) && m_services->calls[1].contains(u"|48|"_s)
+                 && m_services->calls[1].endsWith(u"プリンタがインストールされていません。"_s),
+             qPrintable(m_services->calls[1]));
+
+    // The page and its commands are still there.
+    m_services->calls.clear();
+    m_services->onPrinterSetup = nullptr;
+    m_window->Print_Click();
+    QCOMPARE(m_services->calls, PrintedCalls);
+}
+
+QTEST_MAIN(TestPrintCommands)
+#include "tst_printcommands.moc"
