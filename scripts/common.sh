@@ -8,14 +8,14 @@ VELMO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELMO_BUILD="${VELMO_BUILD:-$VELMO_ROOT/build}"
 
 # Build tools and Qt, the Japanese fonts the page stands in with, Qt's own
-# Japanese texts, and what the tests drive the program with (an X server,
-# xdotool, ImageMagick, a private CUPS with a PDF printer, poppler).
+# Japanese texts, and what the tests drive the program with (Python, an X
+# server, xdotool, ImageMagick, a private CUPS with a PDF printer, poppler).
 VELMO_PACKAGES=(
     g++ cmake ninja-build pkg-config file dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-kouzan-mouhitsu fonts-noto-cjk
     libbenchmark-dev
-    xvfb xauth xdotool x11-utils imagemagick poppler-utils
+    python3 xvfb xauth xdotool x11-utils imagemagick poppler-utils
     cups cups-bsd cups-client printer-driver-cups-pdf
     desktop-file-utils appstream lintian
     clang libclang-rt-14-dev
