@@ -62,7 +62,12 @@ QImage QtRuntimeServices::loadPicture(const QString& fileName)
 
 QPrinter& QtRuntimeServices::currentPrinter()
 {
-    if (!m_printer) {
+    // Without any printer Qt falls back to a PDF writer with no file. That
+    // fallback is not kept: the printers are looked up again on the next use,
+    // so that a print system that comes back later is found.
+    const bool noPrinter = m_printer && m_printer->outputFormat() == QPrinter::PdfFormat
+                           && m_printer->outputFileName().isEmpty();
+    if (!m_printer || noPrinter) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
     return *m_printer;

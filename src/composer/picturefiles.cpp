@@ -22,8 +22,13 @@ QString hostFileName(QStringView pictureFileName)
 #ifdef Q_OS_WIN
     return pictureFileName.toString();
 #else
+    // Only the separator before the picture's own name is the program's; a
+    // backslash in the folder's name is an ordinary character there.
     QString name = pictureFileName.toString();
-    name.replace(u'\\', u'/');
+    const qsizetype separator = name.lastIndexOf(u'\\');
+    if (separator >= 0) {
+        name[separator] = u'/';
+    }
     return name;
 #endif
 }

@@ -19,8 +19,9 @@ enum class PictureBoxId { Portrait, Ad0, Ad1, Ad2 };
 // backslash gives two backslashes in a row.
 QString pictureFileName(QStringView folder, PicturePiece piece, int number);
 
-// Maps such a backslash-separated name onto the host's file system: on POSIX
-// every backslash becomes "/", on Windows the name is used as it stands.
+// Maps such a name onto the host's file system. On POSIX the backslash before
+// the picture's own name becomes "/"; any backslash in the folder's name is an
+// ordinary character there and stays. On Windows the name is used as it is.
 QString hostFileName(QStringView pictureFileName);
 
 struct PagePicture {

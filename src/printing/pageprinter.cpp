@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QWidget>
 
 #include <algorithm>
@@ -54,6 +55,13 @@ void printPage(QWidget& window, QPrinter& printer)
     // writer with no file to write to; that is no printer at all.
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
         throw RuntimeError("印刷できるプリンタがありません。");
+    }
+
+    // Qt hands the finished job to the print system without telling whether
+    // it arrived, so a printer that has gone since it was chosen (a stopped
+    // print scheduler, a removed queue) is looked for before printing.
+    if (printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::printerInfo(printer.printerName()).isNull()) {
+        throw RuntimeError("プリンタが見つかりません。");
     }
 
     const QPicture page = recordPage(window);
