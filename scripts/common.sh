@@ -14,7 +14,7 @@ VELMO_PACKAGES=(
     g++ cmake ninja-build pkg-config file dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-kouzan-mouhitsu fonts-noto-cjk
-    libbenchmark-dev
+    libbenchmark-dev libx11-dev
     python3 xvfb xauth xdotool x11-utils imagemagick poppler-utils
     cups cups-bsd cups-client printer-driver-cups-pdf
     desktop-file-utils appstream lintian
