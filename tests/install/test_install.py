@@ -295,7 +295,7 @@ def test_package(args, scratch):
     check(len(debs) == 1, f"cpack made {[d.name for d in debs]}")
     deb = debs[0]
     fields = {name: run(["dpkg-deb", "-f", deb, name]).strip() for name in ("Package", "Section", "Depends")}
-    check(fields["Package"] == PACKAGE and fields["Section"] == "games", f"unexpected control fields {fields}")
+    check(fields["Package"] == PACKAGE and fields["Section"] == "misc", f"unexpected control fields {fields}")
     check("libqt6widgets6" in fields["Depends"], f"the Qt libraries are missing from Depends: {fields['Depends']}")
 
     # Paths of the package that did not exist before must all be gone after
