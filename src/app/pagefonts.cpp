@@ -1,5 +1,6 @@
 #include "pagefonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace velmo {
@@ -17,6 +18,24 @@ void installFontStandIns()
     QFont::insertSubstitutions(fontfamily::Mincho, QStringList{QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")});
 }
 
+QString installedFamily(const QString& family)
+{
+    // Asking Qt for a family that is not installed makes it build fontconfig's
+    // whole fallback list for that name (a sort of every installed font) before
+    // it tries the stand-ins; naming an installed family spares that. Glyphs
+    // the chosen font lacks are still taken from other fonts, looked up only
+    // when one is missing.
+    static const QStringList installed = QFontDatabase::families();
+    QStringList candidates{family};
+    candidates += QFont::substitutes(family);
+    for (const QString& candidate : candidates) {
+        if (installed.contains(candidate, Qt::CaseInsensitive)) {
+            return candidate;
+        }
+    }
+    return family;
+}
+
 QFont pageFont(const QString& family, int pixelSize, FontWeight weight)
 {
     QFont font(family);
@@ -25,6 +44,10 @@ QFont pageFont(const QString& family, int pixelSize, FontWeight weight)
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    // Unhinted glyphs look the same at these sizes, keep the same advances
+    // and line breaks, and spare FreeType's auto-hinter, which analyses every
+    // font it is first used on (a few MB of each font file read in).
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 

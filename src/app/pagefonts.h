@@ -22,6 +22,11 @@ enum class FontWeight { Regular, Bold };
 // is used.
 void installFontStandIns();
 
+// The family the page's text is drawn in: the family itself where it is
+// installed, otherwise the first installed of its stand-ins, otherwise the
+// family unchanged. Needs the application object.
+QString installedFamily(const QString& family);
+
 // A page font. Sizes are pixels, so the page looks the same at any screen
 // resolution (the point sizes of the design at 96 dots per inch).
 QFont pageFont(const QString& family, int pixelSize, FontWeight weight = FontWeight::Regular);

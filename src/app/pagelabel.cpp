@@ -1,5 +1,7 @@
 #include "pagelabel.h"
 
+#include "pagefonts.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -46,7 +48,11 @@ void PageLabel::ensureLayout()
 
     m_layout.clearLayout();
     m_layout.setText(text);
-    m_layout.setFont(font());
+    // The label keeps the family the layout names; the text is drawn in the
+    // installed family that stands in for it.
+    QFont shown = font();
+    shown.setFamily(installedFamily(shown.family()));
+    m_layout.setFont(shown);
     m_layout.setTextOption(option);
     m_layout.setCacheEnabled(true);
 

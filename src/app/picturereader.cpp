@@ -37,7 +37,11 @@ QImage readPictureFile(const QString& fileName, qint64 maxPixels)
 
 QImage decodePicture(QIODevice& device, const QString& fileName, qint64 maxPixels)
 {
-    QImageReader reader(&device);
+    // The pictures are Windows bitmaps. Naming the format and switching off
+    // detection keeps Qt from loading every image format plugin (and the
+    // JPEG library) to ask each whether it reads the file.
+    QImageReader reader(&device, "bmp");
+    reader.setAutoDetectImageFormat(false);
     // The decoder may not allocate more than a picture of the largest
     // accepted size needs (four bytes a pixel), whatever the file claims.
     reader.setAllocationLimit(static_cast<int>((maxPixels * 4) / (1024 * 1024)) + 1);

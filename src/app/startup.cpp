@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -21,9 +23,14 @@ void configureApplication(QApplication& application)
     application.setApplicationName(QString::fromLatin1(ApplicationName));
     application.setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     application.setDesktopFileName(QStringLiteral("velmo-newspaper"));
+    // Read as PNG by name: QIcon::addFile would have Qt load every image
+    // format plugin to find out what the files are.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/velmo-newspaper-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/velmo-newspaper-32.png"), QSize(32, 32));
+    for (const QString& file : {QStringLiteral(":/icons/velmo-newspaper-16.png"), QStringLiteral(":/icons/velmo-newspaper-32.png")}) {
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     application.setWindowIcon(icon);
 
     // The whole page is Japanese, so the standard dialogs are too, whatever
