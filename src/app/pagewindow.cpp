@@ -5,6 +5,7 @@
 #include "pagefonts.h"
 #include "pagelabel.h"
 #include "picturebox.h"
+#include "programinfo.h"
 #include "runtimeservices.h"
 
 #include <QAction>
@@ -32,7 +33,8 @@ PageWindow::PageWindow(RuntimeServices& services, QWidget* parent)
     , m_menu(this)
 {
     setObjectName(QStringLiteral("frmVelmoNewsPaper"));
-    setWindowTitle(QStringLiteral("Velmo NewsPaper"));
+    setWindowTitle(QString::fromLatin1(ApplicationName));
+    setAccessibleDescription(QString::fromUtf16(ApplicationDescription));
     setFixedSize(ClientSize);
 
     QPalette page = palette();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "programinfo.h"
+
 class QApplication;
 
 namespace velmo {
@@ -7,10 +9,6 @@ namespace velmo {
 class PageWindow;
 class RandomSource;
 class RuntimeServices;
-
-inline constexpr char ApplicationName[] = "Velmo NewsPaper";
-inline constexpr char ApplicationVersion[] = "1.00";
-inline constexpr char16_t ApplicationDescription[] = u"偽新聞を表示するソフトです。";
 
 // Names the program, loads Qt's Japanese texts for the standard dialogs and
 // registers the stand-in fonts and the page's accessibility roles.
