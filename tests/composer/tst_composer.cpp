@@ -1,6 +1,7 @@
 #include "composer/composer.h"
 #include "composer/draws.h"
 #include "composer/phrasetables.h"
+#include "composer/picturefiles.h"
 #include "composer/topictables.h"
 #include "scriptedrandomsource.h"
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using velmo::PicturePiece;
 using velmo::test::LargestValue;
 using velmo::test::ScriptedRandomSource;
 namespace phrases = velmo::phrases;
@@ -80,45 +82,38 @@ QString composeArticleFrom(const QList<int>& indices, velmo::DrawRecord& record)
     return velmo::composeArticle(source, record);
 }
 
-QString composeTopicColumnFrom(int topic, int word)
-{
-    ScriptedRandomSource source({valueFor(topic, 5), valueFor(word, 5)});
-    velmo::DrawRecord record;
-    return velmo::composeTopicColumn(source, record);
-}
-
 } // namespace
 
 class TestComposer : public QObject {
     Q_OBJECT
 
 private slots:
-    void uniformValuesGiveMatchingPage_data();
-    void uniformValuesGiveMatchingPage();
+    void uniformValuesGivePage_data();
+    void uniformValuesGivePage();
     void drawsFollowPageOrder();
     void brokenValueStopsComposition_data();
     void brokenValueStopsComposition();
-    void extremePagesHaveExactTexts_data();
-    void extremePagesHaveExactTexts();
     void articleLengthExtremes_data();
     void articleLengthExtremes();
     void articleJoinsPhrasesAsTheyStand_data();
     void articleJoinsPhrasesAsTheyStand();
     void topicColumnsHaveTwoLines();
-    void topicColumnExample();
     void topicColumnJoins_data();
     void topicColumnJoins();
     void phraseKeyMatchesWholeText_data();
     void phraseKeyMatchesWholeText();
     void tablesHaveTheirSizes();
     void textsAreTrimmedAndNonEmpty();
-    void headlineWordsAreShort();
     void halfWidthFormsStayHalfWidth_data();
     void halfWidthFormsStayHalfWidth();
     void halfWidthCommaOnlyWhereWritten();
+    void pictureFileName_data();
+    void pictureFileName();
+    void hostFileName_data();
+    void hostFileName();
 };
 
-void TestComposer::uniformValuesGiveMatchingPage_data()
+void TestComposer::uniformValuesGivePage_data()
 {
     QTest::addColumn<float>("value");
     QTest::addColumn<int>("portrait");
@@ -126,18 +121,34 @@ void TestComposer::uniformValuesGiveMatchingPage_data()
     QTest::addColumn<QString>("headline");
     QTest::addColumn<QString>("articleIndexText");
     QTest::addColumn<int>("topic");
-    QTest::addColumn<QString>("topicWord");
     QTest::addColumn<AdNumbers>("ads");
+    QTest::addColumn<QString>("article"); // empty: not checked
+    QTest::addColumn<int>("articleLength");
+    QTest::addColumn<QString>("topicColumn"); // the whole column, or a part of it when no article is given
 
-    QTest::newRow("r = 0") << 0.0f << 1 << 0 << u"ゆかいだ"_s << u"0"_s << 0 << u"床屋を営業"_s
-                           << AdNumbers{1, 5, 9};
-    QTest::newRow("r = 0.5") << 0.5f << 6 << 11 << u"嵐だ雷だ"_s << u"8"_s << 2
-                             << u"国民は税金だけはらえば楽なもんだ"_s << AdNumbers{3, 7, 11};
-    QTest::newRow("largest r") << LargestValue << 10 << 21 << u"失望した"_s << u"15"_s << 4 << u"パソコン"_s
-                               << AdNumbers{4, 8, 12};
+    QTest::newRow("r = 0")
+        << 0.0f << 1 << 0 << u"ゆかいだ"_s << u"0"_s << 0 << AdNumbers{1, 5, 9}
+        << u"今日、午前９時頃、" u"国会議事堂内で、" u"林総理大臣が、" u"記者会見をしました。" u"これについて、"
+           u"ボウズガビョウブニ・ジョウズニボウズさん" u"は、｢" u"私は見捨てられたのかーーーーーー！？"
+           u"｣とコメントしておりました。"_s
+        << 96
+        << u"税金の引き上げ問題について…" u"\r" u"税金がまた上がるらしい。国民の不安はつのる一方だ。"
+           u"Velmo新聞社の近所にお住まいのＧ・Ｔさんは、｢うちは、" u"床屋を営業" u"してんだけどさぁー"
+           u"生活に支障がでるよなぁ。｣と、コメントしている。"_s;
+    QTest::newRow("r = 0.5") << 0.5f << 6 << 11 << u"嵐だ雷だ"_s << u"8"_s << 2 << AdNumbers{3, 7, 11} << QString()
+                             << 0 << u"国民は税金だけはらえば楽なもんだ"_s;
+    QTest::newRow("largest r")
+        << LargestValue << 10 << 21 << u"失望した"_s << u"15"_s << 4 << AdNumbers{4, 8, 12}
+        << u"いい忘れてたけれど､" u"うわさによると、" u"ロポタ氏が、" u"なにか意見をいいたいようです。"
+           u"これについて、" u"地球" u"は、｢" u"大きな見出しを７回クリックして、世論を見てをクリックする。"
+           u"｣とコメントしておりました。"_s
+        << 94
+        << u"交通事故急増問題について…" u"\r" u"交通事故が急増している。政府は二十日、緊急会議を開いた。"
+           u"Velmo新聞社のそばの工務店経営Ｋ・Ｋさんは、｢ええ。ひどいですな。" u"パソコン"
+           u"がひかれるなんていくら" u"なんでもかわいそうですよ。｣と、コメントしている。"_s;
 }
 
-void TestComposer::uniformValuesGiveMatchingPage()
+void TestComposer::uniformValuesGivePage()
 {
     QFETCH(float, value);
     QFETCH(int, portrait);
@@ -145,8 +156,10 @@ void TestComposer::uniformValuesGiveMatchingPage()
     QFETCH(QString, headline);
     QFETCH(QString, articleIndexText);
     QFETCH(int, topic);
-    QFETCH(QString, topicWord);
     QFETCH(AdNumbers, ads);
+    QFETCH(QString, article);
+    QFETCH(int, articleLength);
+    QFETCH(QString, topicColumn);
 
     // A fourteenth value is scripted so that an extra draw would go unnoticed
     // by the source itself; the count shows it instead.
@@ -163,9 +176,15 @@ void TestComposer::uniformValuesGiveMatchingPage()
         QCOMPARE(indexText, articleIndexText);
     }
     QCOMPARE(page.record.topicIndex, topic);
-    QVERIFY(page.content.topicColumn.startsWith(text(phrases::Topics[static_cast<std::size_t>(topic)].title)));
-    QVERIFY2(page.content.topicColumn.contains(topicWord), qPrintable(page.content.topicColumn));
     QCOMPARE(page.content.adNumbers, ads);
+    if (article.isEmpty()) {
+        QVERIFY(page.content.topicColumn.startsWith(text(phrases::Topics[static_cast<std::size_t>(topic)].title)));
+        QVERIFY2(page.content.topicColumn.contains(topicColumn), qPrintable(page.content.topicColumn));
+        return;
+    }
+    QCOMPARE(page.content.article, article);
+    QCOMPARE(page.content.article.size(), articleLength);
+    QCOMPARE(page.content.topicColumn, topicColumn);
 }
 
 void TestComposer::drawsFollowPageOrder()
@@ -237,50 +256,6 @@ void TestComposer::brokenValueStopsComposition()
     QCOMPARE(source.consumed(), position + 1);
 }
 
-void TestComposer::extremePagesHaveExactTexts_data()
-{
-    QTest::addColumn<float>("value");
-    QTest::addColumn<QString>("headline");
-    QTest::addColumn<QString>("article");
-    QTest::addColumn<int>("articleLength");
-    QTest::addColumn<QString>("topicColumn");
-
-    QTest::newRow("all first entries")
-        << 0.0f << u"ゆかいだ"_s
-        << u"今日、午前９時頃、" u"国会議事堂内で、" u"林総理大臣が、" u"記者会見をしました。" u"これについて、"
-           u"ボウズガビョウブニ・ジョウズニボウズさん" u"は、｢" u"私は見捨てられたのかーーーーーー！？"
-           u"｣とコメントしておりました。"_s
-        << 96
-        << u"税金の引き上げ問題について…" u"\r" u"税金がまた上がるらしい。国民の不安はつのる一方だ。"
-           u"Velmo新聞社の近所にお住まいのＧ・Ｔさんは、｢うちは、" u"床屋を営業" u"してんだけどさぁー"
-           u"生活に支障がでるよなぁ。｣と、コメントしている。"_s;
-    QTest::newRow("all last entries")
-        << LargestValue << u"失望した"_s
-        << u"いい忘れてたけれど､" u"うわさによると、" u"ロポタ氏が、" u"なにか意見をいいたいようです。"
-           u"これについて、" u"地球" u"は、｢" u"大きな見出しを７回クリックして、世論を見てをクリックする。"
-           u"｣とコメントしておりました。"_s
-        << 94
-        << u"交通事故急増問題について…" u"\r" u"交通事故が急増している。政府は二十日、緊急会議を開いた。"
-           u"Velmo新聞社のそばの工務店経営Ｋ・Ｋさんは、｢ええ。ひどいですな。" u"パソコン"
-           u"がひかれるなんていくら" u"なんでもかわいそうですよ。｣と、コメントしている。"_s;
-}
-
-void TestComposer::extremePagesHaveExactTexts()
-{
-    QFETCH(float, value);
-    QFETCH(QString, headline);
-    QFETCH(QString, article);
-    QFETCH(int, articleLength);
-    QFETCH(QString, topicColumn);
-
-    auto source = ScriptedRandomSource::repeated(value);
-    const velmo::ComposedPage page = velmo::composePage(source);
-    QCOMPARE(page.content.headline, headline);
-    QCOMPARE(page.content.article, article);
-    QCOMPARE(page.content.article.size(), articleLength);
-    QCOMPARE(page.content.topicColumn, topicColumn);
-}
-
 void TestComposer::articleLengthExtremes_data()
 {
     QTest::addColumn<QList<int>>("indices");
@@ -290,7 +265,6 @@ void TestComposer::articleLengthExtremes_data()
     QTest::newRow("longest, subject 7") << QList<int>{10, 11, 7, 2, 0, 2} << 170;
     QTest::newRow("shortest, subject 13, action 5") << QList<int>{2, 12, 13, 5, 15, 7} << 55;
     QTest::newRow("shortest, subject 14, action 11") << QList<int>{2, 12, 14, 11, 15, 7} << 55;
-    QTest::newRow("shortest, subject 14, action 14") << QList<int>{2, 12, 14, 14, 15, 7} << 55;
 }
 
 void TestComposer::articleLengthExtremes()
@@ -340,20 +314,11 @@ void TestComposer::topicColumnsHaveTwoLines()
             QVERIFY2(record.topicIndex == topic, where.constData());
             QVERIFY2(column.count(u'\r') == 1, where.constData());
             QVERIFY2(!column.contains(u'\n'), where.constData());
-            const qsizetype lineBreak = column.indexOf(u'\r');
-            QVERIFY2(lineBreak == column.indexOf(QChar(0x2026)) + 1, where.constData());
+            QVERIFY2(column.indexOf(u'\r') == column.indexOf(QChar(0x2026)) + 1, where.constData());
             const QString ending = topic == 3 ? u"｣と、用紙に記入している。"_s : u"｣と、コメントしている。"_s;
             QVERIFY2(column.endsWith(ending), where.constData());
         }
     }
-}
-
-void TestComposer::topicColumnExample()
-{
-    QCOMPARE(composeTopicColumnFrom(4, 0),
-             u"交通事故急増問題について…" u"\r" u"交通事故が急増している。政府は二十日、緊急会議を開いた。"
-             u"Velmo新聞社のそばの工務店経営Ｋ・Ｋさんは、｢ええ。ひどいですな。" u"老人" u"がひかれるなんていくら"
-             u"なんでもかわいそうですよ。｣と、コメントしている。"_s);
 }
 
 void TestComposer::topicColumnJoins_data()
@@ -370,6 +335,7 @@ void TestComposer::topicColumnJoins_data()
     QTest::newRow("topic 2 word 4") << 2 << 4 << u"｢ぼくは、税金アップで給料アップ！発言のアレが許せない！アレだよ。"_s;
     QTest::newRow("topic 3 word 0") << 3 << 0 << u"｢わては、木材店働いてんがなー。ほなやっぱり"_s;
     QTest::newRow("topic 3 word 4") << 3 << 4 << u"｢わては、ペットショップ働いてんがなー。"_s;
+    QTest::newRow("topic 4 word 0") << 4 << 0 << u"｢ええ。ひどいですな。老人がひかれるなんていくらなんでも"_s;
 }
 
 void TestComposer::topicColumnJoins()
@@ -378,7 +344,9 @@ void TestComposer::topicColumnJoins()
     QFETCH(int, word);
     QFETCH(QString, expectedPart);
 
-    const QString column = composeTopicColumnFrom(topic, word);
+    ScriptedRandomSource source({valueFor(topic, 5), valueFor(word, 5)});
+    velmo::DrawRecord record;
+    const QString column = velmo::composeTopicColumn(source, record);
     QVERIFY2(column.contains(expectedPart), qPrintable(column));
 }
 
@@ -406,7 +374,7 @@ void TestComposer::phraseKeyMatchesWholeText()
     }
 
     // The article's own draws take the same road: every draw at index i
-    // records i as text and the entry with that key.
+    // records i as plain digits and the entry with that key.
     velmo::DrawRecord record;
     composeArticleFrom(QList<int>(6, index), record);
     for (std::size_t part = 0; part < tables.size(); ++part) {
@@ -428,12 +396,11 @@ void TestComposer::tablesHaveTheirSizes()
     for (const phrases::TopicTemplate& topic : phrases::Topics) {
         QCOMPARE(topic.words.size(), std::size_t(5));
     }
-
-    // Spot checks against entries whose position matters elsewhere: key "5"
-    // against key "15", and the comment that hints at the hidden message.
-    QCOMPARE(velmo::phraseForKey(phrases::TimePhrases, u"5"), u"先月２６日、"_s);
-    QCOMPARE(velmo::phraseForKey(phrases::TimePhrases, u"15"), u"いい忘れてたけれど､"_s);
-    QCOMPARE(text(phrases::CommentPhrases[15]), u"大きな見出しを７回クリックして、世論を見てをクリックする。"_s);
+    // Two headline words run together, or one split in two, show as a word
+    // out of this range.
+    for (const std::u16string_view word : phrases::HeadlineWords) {
+        QVERIFY2(word.size() >= 3 && word.size() <= 7, qPrintable(text(word)));
+    }
 }
 
 void TestComposer::textsAreTrimmedAndNonEmpty()
@@ -443,14 +410,6 @@ void TestComposer::textsAreTrimmedAndNonEmpty()
         QVERIFY2(!value.isEmpty(), qPrintable(entry.name));
         // QChar::isSpace also covers the ideographic space U+3000.
         QVERIFY2(!value.front().isSpace() && !value.back().isSpace(), qPrintable(entry.name));
-    }
-}
-
-void TestComposer::headlineWordsAreShort()
-{
-    for (std::size_t i = 0; i < phrases::HeadlineWords.size(); ++i) {
-        const std::size_t length = phrases::HeadlineWords[i].size();
-        QVERIFY2(length >= 3 && length <= 7, qPrintable(u"headline %1 has %2 characters"_s.arg(i).arg(length)));
     }
 }
 
@@ -507,6 +466,57 @@ void TestComposer::halfWidthCommaOnlyWhereWritten()
     }
     QCOMPARE(withHalfWidthComma,
              (QStringList{u"time 1"_s, u"time 15"_s, u"place 4"_s, u"subject 1"_s, u"topic 1 lead"_s}));
+}
+
+void TestComposer::pictureFileName_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<PicturePiece>("piece");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("portrait 1") << u"C:\\VB"_s << PicturePiece::Portrait << 1 << u"C:\\VB\\話題の人1.bmp"_s;
+    QTest::newRow("portrait 10") << u"C:\\VB"_s << PicturePiece::Portrait << 10 << u"C:\\VB\\話題の人10.bmp"_s;
+    QTest::newRow("advertisement 7") << u"C:\\VB"_s << PicturePiece::Advertisement << 7 << u"C:\\VB\\広告7.bmp"_s;
+    QTest::newRow("advertisement 12") << u"C:\\VB"_s << PicturePiece::Advertisement << 12 << u"C:\\VB\\広告12.bmp"_s;
+    QTest::newRow("drive root") << u"C:\\"_s << PicturePiece::Portrait << 4 << u"C:\\\\話題の人4.bmp"_s;
+    QTest::newRow("trailing blank kept") << u"D:\\新聞 "_s << PicturePiece::Advertisement << 1
+                                         << u"D:\\新聞 \\広告1.bmp"_s;
+    QTest::newRow("POSIX folder with slash") << u"/opt/velmo/"_s << PicturePiece::Portrait << 2
+                                             << u"/opt/velmo/\\話題の人2.bmp"_s;
+    QTest::newRow("empty folder") << QString() << PicturePiece::Advertisement << 5 << u"\\広告5.bmp"_s;
+}
+
+void TestComposer::pictureFileName()
+{
+    QFETCH(QString, folder);
+    QFETCH(PicturePiece, piece);
+    QFETCH(int, number);
+    QFETCH(QString, expected);
+
+    QCOMPARE(velmo::pictureFileName(folder, piece, number), expected);
+}
+
+void TestComposer::hostFileName_data()
+{
+    QTest::addColumn<QString>("pictureName");
+    QTest::addColumn<QString>("expected");
+
+#ifdef Q_OS_WIN
+    QTest::newRow("unchanged") << u"C:\\VB\\話題の人10.bmp"_s << u"C:\\VB\\話題の人10.bmp"_s;
+#else
+    QTest::newRow("backslash in the folder's name kept") << u"/home/a\\b\\話題の人10.bmp"_s << u"/home/a\\b/話題の人10.bmp"_s;
+    QTest::newRow("doubled backslash") << u"/opt/velmo/\\広告7.bmp"_s << u"/opt/velmo//広告7.bmp"_s;
+    QTest::newRow("no backslash") << u"/opt/velmo/広告7.bmp"_s << u"/opt/velmo/広告7.bmp"_s;
+#endif
+}
+
+void TestComposer::hostFileName()
+{
+    QFETCH(QString, pictureName);
+    QFETCH(QString, expected);
+
+    QCOMPARE(velmo::hostFileName(pictureName), expected);
 }
 
 QTEST_GUILESS_MAIN(TestComposer)

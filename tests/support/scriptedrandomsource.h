@@ -2,6 +2,8 @@
 
 #include "composer/randomsource.h"
 
+#include <QTest>
+
 #include <vector>
 
 namespace velmo::test {
@@ -10,12 +12,26 @@ namespace velmo::test {
 // Asking for more values than were scripted fails the running test.
 class ScriptedRandomSource : public RandomSource {
 public:
-    explicit ScriptedRandomSource(std::vector<float> values);
+    explicit ScriptedRandomSource(std::vector<float> values)
+        : m_values(std::move(values))
+    {
+    }
 
     // The same value for each of count draws.
-    static ScriptedRandomSource repeated(float value, int count = 13);
+    static ScriptedRandomSource repeated(float value, int count = 13)
+    {
+        return ScriptedRandomSource(std::vector<float>(static_cast<std::size_t>(count), value));
+    }
 
-    float nextValue() override;
+    float nextValue() override
+    {
+        if (remaining() <= 0) {
+            QTest::qFail("the scripted random source ran out of values", __FILE__, __LINE__);
+            return 0.0f;
+        }
+        return m_values[static_cast<std::size_t>(m_next++)];
+    }
+
     int consumed() const { return m_next; }
     int remaining() const { return static_cast<int>(m_values.size()) - m_next; }
 
