@@ -1,8 +1,7 @@
 #include "app/pagefonts.h"
 #include "app/pagewindow.h"
-#include "app/picturebox.h"
 #include "app/qtruntimeservices.h"
-#include "scriptedrandomsource.h"
+#include "pageelement.h"
 #include "scriptedruntimeservices.h"
 
 #include <QAbstractButton>
@@ -18,37 +17,13 @@
 
 using namespace Qt::StringLiterals;
 using velmo::MessageAnswer;
-using velmo::MessageStyle;
 using velmo::PageWindow;
-using velmo::test::ScriptedRandomSource;
+using velmo::test::pageElement;
 using velmo::test::ScriptedRuntimeServices;
 
 namespace {
 
 const QString ConfirmBox = u"messageBox|印刷|33|印刷を開始します。いいですか？"_s;
-
-QWidget* element(PageWindow& window, const QString& name, int index)
-{
-    if (index < 0) {
-        return window.findChild<QWidget*>(name);
-    }
-    for (auto* box : window.findChildren<velmo::PictureBox*>(u"広告"_s)) {
-        if (box->property("Index").toInt() == index) {
-            return box;
-        }
-    }
-    return nullptr;
-}
-
-QAction* menuItem(QMenu& menu, const QString& name)
-{
-    for (QAction* action : menu.actions()) {
-        if (action->objectName() == name) {
-            return action;
-        }
-    }
-    return nullptr;
-}
 
 // Waits, inside whatever modal loop is running, for find() to return a
 // widget and then hands it to act(). After five seconds it gives up and
@@ -77,37 +52,12 @@ void whenShown(QObject& scope, const std::function<QWidget*()>& find, const std:
     timer->start(10);
 }
 
-QMessageBox* activeMessageBox()
-{
-    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-}
-
-QMenu* activeMenu()
-{
-    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-}
-
 struct SeenBox {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
 };
-
-// Answers the next message box by clicking a button or pressing Esc, and
-// remembers what it showed.
-void answerNextBox(QObject& scope, SeenBox& seen, QMessageBox::StandardButton button)
-{
-    whenShown(scope, activeMessageBox, [&seen, button](QWidget* widget) {
-        auto* box = static_cast<QMessageBox*>(widget);
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
-        if (button == QMessageBox::Escape) {
-            QTest::keyClick(box, Qt::Key_Escape);
-        } else {
-            QTest::mouseClick(box->button(button), Qt::LeftButton);
-        }
-    });
-}
 
 } // namespace
 
@@ -121,13 +71,9 @@ private slots:
     void clickOnElementOpensMenuOnce();
     void clickOnBackgroundOpensNothing();
     void menuItems();
-    void quitFromThePopupClosesTheWindow();
     void shortcutsWorkWithThePopupClosed();
 
-    void realMenuDismissedWithEsc();
     void realMenuAccessKeyLeadsToRealConfirmation();
-    void realMessageBoxAnswers_data();
-    void realMessageBoxAnswers();
 };
 
 void TestRouting::initTestCase()
@@ -141,41 +87,32 @@ void TestRouting::initTestCase()
 void TestRouting::clickOnElementOpensMenuOnce_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("index");
     QTest::addColumn<Qt::MouseButton>("button");
 
-    QTest::newRow("見出し大") << u"見出し大"_s << -1 << Qt::LeftButton;
-    QTest::newRow("写真") << u"写真"_s << -1 << Qt::LeftButton;
-    QTest::newRow("記事1") << u"記事1"_s << -1 << Qt::LeftButton;
-    QTest::newRow("説明") << u"説明"_s << -1 << Qt::LeftButton;
-    QTest::newRow("見出し小") << u"見出し小"_s << -1 << Qt::LeftButton;
-    QTest::newRow("記事2") << u"記事2"_s << -1 << Qt::LeftButton;
-    QTest::newRow("広告0") << u"広告"_s << 0 << Qt::LeftButton;
-    QTest::newRow("広告1") << u"広告"_s << 1 << Qt::LeftButton;
-    QTest::newRow("広告2") << u"広告"_s << 2 << Qt::LeftButton;
-    QTest::newRow("広告欄Tel") << u"広告欄Tel"_s << -1 << Qt::LeftButton;
-    QTest::newRow("記事1 right button") << u"記事1"_s << -1 << Qt::RightButton;
-    QTest::newRow("写真 right button") << u"写真"_s << -1 << Qt::RightButton;
+    for (const QString& name : velmo::test::PageElementNames) {
+        QTest::newRow(qPrintable(name)) << name << Qt::LeftButton;
+    }
+    QTest::newRow("記事1 right button") << u"記事1"_s << Qt::RightButton;
+    QTest::newRow("写真 right button") << u"写真"_s << Qt::RightButton;
 }
 
 void TestRouting::clickOnElementOpensMenuOnce()
 {
     QFETCH(QString, name);
-    QFETCH(int, index);
     QFETCH(Qt::MouseButton, button);
 
     ScriptedRuntimeServices services;
     PageWindow window(services);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* target = element(window, name, index);
+    QWidget* target = pageElement(window, name);
     QVERIFY(target != nullptr);
 
     QTest::mouseClick(target, button);
     QCOMPARE(services.calls, QStringList{u"popupMenu"_s});
     // The same menu leads to the same commands from every element.
     services.answers = {MessageAnswer::Cancel};
-    services.onPopupMenu = [](QMenu& menu) { menuItem(menu, u"Print"_s)->trigger(); };
+    services.onPopupMenu = [](QMenu& menu) { menu.findChild<QAction*>(u"Print"_s)->trigger(); };
     QTest::mouseClick(target, button);
     QCOMPARE(services.calls, (QStringList{u"popupMenu"_s, u"popupMenu"_s, ConfirmBox}));
     QVERIFY(window.isVisible());
@@ -203,47 +140,26 @@ void TestRouting::menuItems()
     ScriptedRuntimeServices services;
     PageWindow window(services);
     QMenu& menu = window.menu();
-
     QCOMPARE(menu.objectName(), u"Menu"_s);
     QCOMPARE(menu.defaultAction(), nullptr);
-    const QList<QAction*> actions = menu.actions();
-    QCOMPARE(actions.size(), 4);
 
-    const QStringList names = {u"PrintOption"_s, u"Print"_s, u"K1"_s, u"Qeit"_s};
-    const QStringList texts = {u"印刷設定(&O)"_s, u"印刷(&P)"_s, QString(), u"終了(&Q)"_s};
-    const QList<QKeySequence> keys = {QKeySequence(u"Ctrl+O"_s), QKeySequence(u"Ctrl+P"_s), QKeySequence(),
-                                      QKeySequence(u"Ctrl+Q"_s)};
-    for (int i = 0; i < actions.size(); ++i) {
-        QAction* action = actions[i];
-        QCOMPARE(action->objectName(), names[i]);
-        QCOMPARE(action->isSeparator(), names[i] == u"K1"_s);
-        if (action->isSeparator()) {
-            continue;
-        }
-        QCOMPARE(action->text(), texts[i]);
-        QCOMPARE(action->shortcut(), keys[i]);
-        QVERIFY(action->isShortcutVisibleInContextMenu());
-        QVERIFY(action->isEnabled());
-        QVERIFY(action->isVisible());
-        QVERIFY(!action->isChecked());
+    const QList<std::tuple<QString, QString, QKeySequence>> items = {
+        {u"PrintOption"_s, u"印刷設定(&O)"_s, QKeySequence(u"Ctrl+O"_s)},
+        {u"Print"_s, u"印刷(&P)"_s, QKeySequence(u"Ctrl+P"_s)},
+        {u"K1"_s, QString(), QKeySequence()},
+        {u"Qeit"_s, u"終了(&Q)"_s, QKeySequence(u"Ctrl+Q"_s)},
+    };
+    QCOMPARE(menu.actions().size(), items.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        QAction* action = menu.actions()[i];
+        const auto& [name, text, key] = items[i];
+        QCOMPARE(action->objectName(), name);
+        QCOMPARE(action->isSeparator(), text.isEmpty());
+        QCOMPARE(action->text(), text);
+        QCOMPARE(action->shortcut(), key);
+        QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
+        QVERIFY(action->isSeparator() || action->isShortcutVisibleInContextMenu());
     }
-}
-
-void TestRouting::quitFromThePopupClosesTheWindow()
-{
-    ScriptedRuntimeServices services;
-    PageWindow window(services);
-    ScriptedRandomSource source = ScriptedRandomSource::repeated(0.5f);
-    window.Form_Load(source);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    services.calls.clear();
-
-    services.onPopupMenu = [](QMenu& menu) { menuItem(menu, u"Qeit"_s)->trigger(); };
-    QTest::mouseClick(element(window, u"記事2"_s, -1), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    // Quitting asks nothing and reports nothing.
-    QCOMPARE(services.calls, QStringList{u"popupMenu"_s});
 }
 
 void TestRouting::shortcutsWorkWithThePopupClosed()
@@ -265,30 +181,6 @@ void TestRouting::shortcutsWorkWithThePopupClosed()
     QCOMPARE(services.callsStartingWith(u"popupMenu"_s).size(), 0);
 }
 
-void TestRouting::realMenuDismissedWithEsc()
-{
-    velmo::QtRuntimeServices services;
-    PageWindow window(services);
-    services.setPageWindow(&window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    QStringList shown;
-    whenShown(window, activeMenu, [&shown](QWidget* widget) {
-        for (QAction* action : static_cast<QMenu*>(widget)->actions()) {
-            shown.append(action->isSeparator() ? u"-"_s : action->text());
-        }
-        QTest::keyClick(widget, Qt::Key_Escape);
-    });
-    QTest::mouseClick(element(window, u"見出し大"_s, -1), Qt::LeftButton);
-
-    QCOMPARE(shown, (QStringList{u"印刷設定(&O)"_s, u"印刷(&P)"_s, u"-"_s, u"終了(&Q)"_s}));
-    QCOMPARE(QApplication::activePopupWidget(), nullptr);
-    QVERIFY(window.isVisible());
-    // The click was counted although the menu was dismissed.
-    QCOMPARE(window.hiddenMessage().headlineClickCount(), 1);
-}
-
 void TestRouting::realMenuAccessKeyLeadsToRealConfirmation()
 {
     velmo::QtRuntimeServices services;
@@ -298,13 +190,17 @@ void TestRouting::realMenuAccessKeyLeadsToRealConfirmation()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     bool menuSeen = false;
-    whenShown(window, activeMenu, [&menuSeen](QWidget* widget) {
+    whenShown(window, [] { return QApplication::activePopupWidget(); }, [&menuSeen](QWidget* widget) {
         menuSeen = true;
         QTest::keyClick(widget, Qt::Key_P);
     });
     SeenBox seen;
-    answerNextBox(window, seen, QMessageBox::Cancel);
-    QTest::mouseClick(element(window, u"記事1"_s, -1), Qt::LeftButton);
+    whenShown(window, [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }, [&seen](QWidget* widget) {
+        auto* box = static_cast<QMessageBox*>(widget);
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        QTest::mouseClick(box->button(QMessageBox::Cancel), Qt::LeftButton);
+    });
+    QTest::mouseClick(pageElement(window, u"記事1"_s), Qt::LeftButton);
 
     QVERIFY(menuSeen);
     QCOMPARE(seen.title, u"印刷"_s);
@@ -315,39 +211,6 @@ void TestRouting::realMenuAccessKeyLeadsToRealConfirmation()
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
     QCOMPARE(window.borderStyle(), 1);
     QVERIFY(window.isVisible());
-}
-
-void TestRouting::realMessageBoxAnswers_data()
-{
-    QTest::addColumn<MessageStyle>("style");
-    QTest::addColumn<int>("button"); // the button clicked, or Escape
-    QTest::addColumn<int>("answer");
-
-    QTest::newRow("33 OK") << MessageStyle::OkCancelQuestion << int(QMessageBox::Ok) << 1;
-    QTest::newRow("33 Cancel") << MessageStyle::OkCancelQuestion << int(QMessageBox::Cancel) << 2;
-    QTest::newRow("33 Esc") << MessageStyle::OkCancelQuestion << int(QMessageBox::Escape) << 2;
-    QTest::newRow("48 OK") << MessageStyle::OkExclamation << int(QMessageBox::Ok) << 1;
-    QTest::newRow("48 Esc") << MessageStyle::OkExclamation << int(QMessageBox::Escape) << 1;
-}
-
-void TestRouting::realMessageBoxAnswers()
-{
-    QFETCH(MessageStyle, style);
-    QFETCH(int, button);
-    QFETCH(int, answer);
-    const bool question = style == MessageStyle::OkCancelQuestion;
-
-    velmo::QtRuntimeServices services;
-    SeenBox seen;
-    QObject scope;
-    answerNextBox(scope, seen, static_cast<QMessageBox::StandardButton>(button));
-    const MessageAnswer result = services.messageBox(u"本文"_s, style, u"題"_s);
-
-    QCOMPARE(static_cast<int>(result), answer);
-    QCOMPARE(seen.title, u"題"_s);
-    QCOMPARE(seen.text, u"本文"_s);
-    QCOMPARE(seen.icon, question ? QMessageBox::Question : QMessageBox::Warning);
-    QCOMPARE(seen.buttons, question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
 QTEST_MAIN(TestRouting)

