@@ -1,22 +1,20 @@
 """Drives the real velmo-newspaper executable on an X server of the suite's
-own (Xvfb, no window manager) with xdotool, xwininfo, xprop and ImageMagick's
-import.
+own (Xvfb, no window manager) with xdotool, xwininfo, xprop and ImageMagick.
 
 Every run copies the executable and the pictures it is meant to find into a
 fresh folder, because the program reads its pictures from its own folder.
-Without a window manager the page window's client area is also its outer
-frame, nothing gives the focus back to a window when a dialog closes (the
-tests do that themselves, as a click on the window would), and size limits
-show only as WM_NORMAL_HINTS.
+Without a window manager the page window's client area is its whole window,
+nothing gives the focus back to a window when a dialog closes (the tests do
+that, as a user's click would), and size limits show only as WM_NORMAL_HINTS.
 
 Each test_<group>.py runs on its own: python3 test_window.py --bin build/bin
 (unittest's arguments may follow, such as a test's name)."""
 
 import argparse
 import ctypes
+import ctypes.util
 import os
 import re
-import select
 import shutil
 import signal
 import subprocess
@@ -28,7 +26,6 @@ from dataclasses import dataclass
 from pathlib import Path
 
 import bitmaps
-import xlib
 
 EXECUTABLE = "velmo-newspaper"
 TITLE = "Velmo NewsPaper"
@@ -38,8 +35,6 @@ PAGE_COLOUR = (0xE0, 0xE0, 0xE0)
 
 PORTRAITS = [f"話題の人{n}.bmp" for n in range(1, 11)]
 ADVERTISEMENTS = [f"広告{n}.bmp" for n in range(1, 13)]
-ALL_PICTURES = PORTRAITS + ADVERTISEMENTS
-
 # The picture boxes with the files each may show, in loading order.
 PICTURE_SLOTS = {
     "写真": PORTRAITS,
@@ -47,9 +42,7 @@ PICTURE_SLOTS = {
     "広告(1)": ADVERTISEMENTS[4:8],
     "広告(2)": ADVERTISEMENTS[8:12],
 }
-
-# The ten clickable elements of the page: (x, y, width, height) in client
-# coordinates. Neighbours overlap by one pixel in places.
+# The ten clickable elements: (x, y, width, height) in client coordinates.
 ELEMENTS = {
     "見出し大": (0, 8, 305, 65),
     "写真": (8, 80, 97, 105),
@@ -62,20 +55,19 @@ ELEMENTS = {
     "広告(2)": (200, 320, 97, 113),
     "広告欄Tel": (304, 320, 17, 121),
 }
-
 # Points of the bare page, outside every element.
 BACKGROUND_POINTS = [(110, 76), (60, 76), (315, 40), (5, 280), (3, 400), (324, 200), (150, 437)]
 
-# Set by main() from the command line: the build's folder with the executable
-# and the pictures.
-BIN_DIR = None
-
-# Default time limits, seconds. Starting the program takes well under one
-# second; the limits only keep a broken run from hanging the suite.
+# Seconds. The limits only keep a broken run from hanging the suite.
 START_TIMEOUT = 15
 REACTION_TIMEOUT = 5
 # How long a window that should not appear is watched for.
 QUIET_PERIOD = 0.6
+
+# Set by main(): the build's folder with the executable and its pictures,
+# and the X server of the run.
+BIN_DIR = None
+session = None
 
 
 def click_point(element):
@@ -84,38 +76,103 @@ def click_point(element):
     return x + width // 2, y + height // 2
 
 
-def inside(point, rect):
-    x, y, width, height = rect
-    return x <= point[0] < x + width and y <= point[1] < y + height
+def on_bare_page(point):
+    return not any(x <= point[0] < x + w and y <= point[1] < y + h for x, y, w, h in ELEMENTS.values())
 
 
 def poll(condition, timeout, interval=0.05):
     """Calls condition until it returns something true or the time is up;
     returns its last result."""
     deadline = time.monotonic() + timeout
-    while True:
-        result = condition()
-        if result or time.monotonic() >= deadline:
-            return result
+    while not (result := condition()) and time.monotonic() < deadline:
         time.sleep(interval)
+    return result
 
 
-_libc = ctypes.CDLL(None, use_errno=True)
-_PR_SET_PDEATHSIG = 1
+_libc = ctypes.CDLL(None)
 
 
 def die_with_parent():
-    """Run in a child process before it starts its program: the child gets
-    SIGTERM when the suite ends, even if the suite is killed (a CTest
-    time-out), so that no server or program outlives it."""
-    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
+    """Makes a child process get SIGTERM when the suite ends, even when CTest
+    kills it, so that no server or program outlives it."""
+    _libc.prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
 
 
-def run_tool(arguments, env, check=True, timeout=20):
-    completed = subprocess.run(arguments, env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=timeout)
+def run_tool(arguments, env=None, check=True, timeout=20):
+    completed = subprocess.run(arguments, env=env, capture_output=True, timeout=timeout)
     if check and completed.returncode != 0:
-        raise RuntimeError(f"{' '.join(arguments)} failed ({completed.returncode}): {completed.stderr.decode(errors='replace')}")
+        raise RuntimeError(f"{' '.join(map(str, arguments))} failed ({completed.returncode}): "
+                           f"{completed.stderr.decode(errors='replace')}")
     return completed
+
+
+def decode(path):
+    """A picture file as ImageMagick reads it."""
+    return bitmaps.read_ppm(run_tool(["convert", str(path), "-depth", "8", "ppm:-"]).stdout)
+
+
+_MAP_NOTIFY = 19
+_CLIENT_MESSAGE = 33
+_SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+
+_Event = ctypes.c_long * 24
+_x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+_x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+_x11.XOpenDisplay.restype = ctypes.c_void_p
+_x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+_x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+_x11.XDefaultRootWindow.restype = ctypes.c_ulong
+_x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+_x11.XInternAtom.restype = ctypes.c_ulong
+_x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(_Event)]
+_x11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+_x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+_x11.XPending.argtypes = [ctypes.c_void_p]
+_x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(_Event)]
+
+
+class X11:
+    """A connection of its own to the X server. It sends the close request
+    that a window manager sends for the title bar's close button
+    (WM_DELETE_WINDOW), and records every top-level window mapped from the
+    moment it is opened, so that a window shown only for an instant is not
+    missed. Talks to libX11 through ctypes; an XEvent is handled as 24 longs
+    at the offsets of Xlib.h on LP64 systems."""
+
+    def __init__(self, display_name):
+        self._display = _x11.XOpenDisplay(display_name.encode())
+        if not self._display:
+            raise RuntimeError(f"cannot open X display {display_name}")
+        _x11.XSelectInput(self._display, _x11.XDefaultRootWindow(self._display), _SUBSTRUCTURE_NOTIFY_MASK)
+        _x11.XSync(self._display, 0)
+        self._mapped = []
+
+    def close(self):
+        if self._display:
+            _x11.XCloseDisplay(self._display)
+            self._display = None
+
+    def request_close(self, window):
+        event = _Event()
+        event[0] = _CLIENT_MESSAGE
+        event[4] = window  # window, then message_type, format and data.l[0]
+        event[5] = _x11.XInternAtom(self._display, b"WM_PROTOCOLS", 0)
+        event[6] = 32
+        event[7] = _x11.XInternAtom(self._display, b"WM_DELETE_WINDOW", 0)
+        if not _x11.XSendEvent(self._display, window, 0, 0, ctypes.byref(event)):
+            raise RuntimeError("XSendEvent failed")
+        _x11.XSync(self._display, 0)
+
+    def mapped_windows(self):
+        """Every top-level window mapped so far, in order."""
+        # After the round trip every event the server made before it is queued.
+        _x11.XSync(self._display, 0)
+        event = _Event()
+        while _x11.XPending(self._display) > 0:
+            _x11.XNextEvent(self._display, ctypes.byref(event))
+            if event[0] & 0xFFFFFFFF == _MAP_NOTIFY:
+                self._mapped.append(event[5])
+        return list(self._mapped)
 
 
 @dataclass(frozen=True)
@@ -124,189 +181,121 @@ class Window:
     title: str
     x: int
     y: int
-    width: int
-    height: int
-    override_redirect: bool
-    types: tuple
-
-    @property
-    def size(self):
-        return (self.width, self.height)
-
-    @property
-    def is_dialog(self):
-        return "_NET_WM_WINDOW_TYPE_DIALOG" in self.types
+    size: tuple
+    is_popup: bool  # override-redirect: a pop-up menu
+    is_dialog: bool
 
     @property
     def is_page(self):
-        return self.title == TITLE and self.size == PAGE_SIZE and not self.override_redirect and not self.is_dialog
-
-    @property
-    def is_popup(self):
-        return self.override_redirect
-
-    def __str__(self):
-        kind = "popup" if self.override_redirect else ("dialog" if self.is_dialog else "window")
-        return f"{kind} 0x{self.id:x} {self.title!r} {self.width}x{self.height}+{self.x}+{self.y}"
+        return self.title == TITLE and self.size == PAGE_SIZE and not self.is_popup and not self.is_dialog
 
 
 class Session:
-    """An Xvfb server of the suite's own with a scratch folder. Stopped by its
-    own process id."""
+    """An Xvfb server of the suite's own with a scratch folder."""
 
     def __init__(self):
         self.scratch = Path(tempfile.mkdtemp(prefix="velmo-e2e-"))
-        # Other users (the print filters of a private CUPS) must reach folders
-        # below this one.
+        # The print filters of a private CUPS run as another user.
         self.scratch.chmod(0o755)
-        self.runtime_dir = self.scratch / "runtime"
-        self.runtime_dir.mkdir(mode=0o700)
+        (self.scratch / "runtime").mkdir(mode=0o700)
         self.working_dir = self.scratch / "cwd"
         self.working_dir.mkdir()
-        self._folders = 0
-        self._xvfb_log = open(self.scratch / "xvfb.log", "wb")
-        self._xvfb = None
-        self.display = None
-        self._start_xvfb()
+        read_end, write_end = os.pipe()
+        with open(self.scratch / "xvfb.log", "wb") as log:
+            self._xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN_SIZE, "-nolisten", "tcp",
+                 "-noreset"], pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                preexec_fn=die_with_parent)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number.isdigit():
+            self.close()
+            raise RuntimeError("Xvfb did not start")
+        self.display = f":{number}"
         self.tool_env = dict(os.environ, DISPLAY=self.display, LC_ALL="C.UTF-8")
         self.tool_env.pop("XAUTHORITY", None)
-        self.connection = xlib.Connection(self.display)
-
-    def _start_xvfb(self):
-        if shutil.which("Xvfb") is None:
-            raise RuntimeError("Xvfb is not installed (Debian package xvfb)")
-        read_end, write_end = os.pipe()
-        width, height = SCREEN_SIZE
-        self._xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=self._xvfb_log, stderr=self._xvfb_log,
-            preexec_fn=die_with_parent)
-        os.close(write_end)
-        number = b""
-        deadline = time.monotonic() + START_TIMEOUT
-        while not number.endswith(b"\n"):
-            remaining = deadline - time.monotonic()
-            ready, _, _ = select.select([read_end], [], [], max(remaining, 0))
-            if not ready:
-                break
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            number += chunk
-        os.close(read_end)
-        if not number.strip().isdigit():
-            self._xvfb.kill()
-            self._xvfb.wait()
-            raise RuntimeError(f"Xvfb did not start: {(self.scratch / 'xvfb.log').read_text(errors='replace')}")
-        self.display = f":{number.strip().decode()}"
 
     def close(self):
-        self.connection.close()
-        if self._xvfb is not None and self._xvfb.poll() is None:
-            self._xvfb.terminate()
-            try:
-                self._xvfb.wait(10)
-            except subprocess.TimeoutExpired:
-                self._xvfb.kill()
-                self._xvfb.wait()
-        self._xvfb_log.close()
+        """Stops the server by its own process id."""
+        self._xvfb.terminate()
+        try:
+            self._xvfb.wait(10)
+        except subprocess.TimeoutExpired:
+            self._xvfb.kill()
+            self._xvfb.wait()
         shutil.rmtree(self.scratch, ignore_errors=True)
 
     def program_env(self, extra=None):
-        """The program's environment: this display and nothing of the desktop
-        the suite was started from. The printing system is pointed at a
-        socket where no scheduler listens unless a test names its own."""
+        """This display and nothing of the desktop the suite was started from.
+        The printing system is a socket where no scheduler listens unless a
+        test names its own."""
         env = {key: value for key, value in os.environ.items()
                if not key.startswith(("QT_", "WAYLAND_", "XDG_", "DBUS_", "CUPS_", "LC_"))
                and key not in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER", "LANG", "LANGUAGE")}
-        env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(self.runtime_dir),
+        env.update(DISPLAY=self.display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=str(self.scratch / "runtime"),
                    LANG="C.UTF-8", CUPS_SERVER=str(self.scratch / "no-scheduler.sock"))
-        env.update(extra or {})
-        return env
+        return env | (extra or {})
 
-    # Input. xdotool's requests reach the server in order, so a move followed
-    # by a click in one call clicks at the new place.
+    def xdotool(self, *arguments):
+        # xdotool's requests reach the server in order: a move followed by a
+        # click in one call clicks at the new place.
+        run_tool(["xdotool", *map(str, arguments)], self.tool_env)
 
-    def click(self, x, y, button=1):
-        run_tool(["xdotool", "mousemove", str(x), str(y), "click", str(button)], self.tool_env)
+    def click(self, x, y):
+        self.xdotool("mousemove", x, y, "click", 1)
 
     def key(self, *keys):
-        run_tool(["xdotool", "key", *keys], self.tool_env)
+        self.xdotool("key", *keys)
 
     def focus(self, window):
-        """Gives a window the keyboard focus, as the window manager would when
+        """Gives a window the keyboard focus, as a window manager would when
         the user clicks it."""
-        run_tool(["xdotool", "windowfocus", "--sync", str(window.id)], self.tool_env)
+        self.xdotool("windowfocus", "--sync", window.id)
 
-    def request_close(self, window):
-        self.connection.request_close(window.id)
-
-    def screenshot(self, window):
-        """The window's current image, read back from the X server."""
-        completed = run_tool(["import", "-silent", "-window", str(window.id), "-depth", "8", "ppm:-"], self.tool_env)
-        return bitmaps.read_ppm(completed.stdout)
-
-    def settled_screenshot(self, window, timeout=REACTION_TIMEOUT):
-        """A screenshot taken once the window has been painted: the first
+    def settled_screenshot(self, window):
+        """The window's image once it has been painted: the first screenshot
         that is not of one colour and equals the one before it."""
         previous = None
 
         def settled():
             nonlocal previous
-            shot = self.screenshot(window)
+            shot = bitmaps.read_ppm(run_tool(["import", "-silent", "-window", str(window.id), "-depth", "8", "ppm:-"],
+                                             self.tool_env).stdout)
+            before, previous = previous, shot
             painted = shot.data[:3] * (len(shot.data) // 3) != shot.data
-            same = previous is not None and previous.data == shot.data
-            previous = shot
-            return shot if painted and same else None
+            return shot if painted and before is not None and before.data == shot.data else None
 
-        shot = poll(settled, timeout, interval=0.1)
+        shot = poll(settled, REACTION_TIMEOUT, interval=0.1)
         if shot is None:
-            raise AssertionError(f"{window} was not painted within {timeout} s")
+            raise AssertionError(f"{window} was not painted within {REACTION_TIMEOUT} s")
         return shot
 
-    def save_screenshot(self, window, path):
-        run_tool(["import", "-silent", "-window", str(window.id), str(path)], self.tool_env)
-
-    def map_monitor(self):
-        return xlib.MapMonitor(self.display)
-
-    # Folders for runs of the program.
-
     def folder(self, pictures, name=None):
-        """A new folder holding the executable and the given pictures:
-        a mapping from file name to bytes, or to a Path whose file (or
-        folder) is copied, or to None for no file at all."""
-        self._folders += 1
-        folder = self.scratch / (name or f"run{self._folders}")
-        folder.mkdir(parents=True)
-        shutil.copy2(Path(BIN_DIR) / EXECUTABLE, folder / EXECUTABLE)
+        """A new folder holding the executable and the given pictures: file
+        name -> bytes, a Path whose file or folder is copied, or None for no
+        file at all."""
+        folder = self.scratch / (name or f"run{len(list(self.scratch.glob('run*')))}")
+        folder.mkdir()
+        shutil.copy2(BIN_DIR / EXECUTABLE, folder / EXECUTABLE)
         written = {}
         for file_name, content in pictures.items():
             target = folder / file_name
-            if content is None:
-                continue
-            if isinstance(content, bytes) and id(content) in written:
-                # The same large content under several names is stored once.
-                os.link(written[id(content)], target)
-            elif isinstance(content, Path):
-                if content.is_dir():
-                    shutil.copytree(content, target)
-                else:
-                    shutil.copyfile(content, target)
-            else:
+            if isinstance(content, Path):
+                (shutil.copytree if content.is_dir() else shutil.copyfile)(content, target)
+            elif id(content) in written:
+                os.link(written[id(content)], target)  # the same large content is stored once
+            elif content is not None:
                 target.write_bytes(content)
                 written[id(content)] = target
         return folder
 
 
 def pattern_pictures():
-    """A full set of 22 distinct patterned pictures, each the size of the
-    inside of its box: file name -> Image."""
-    pictures = {}
-    for index, name in enumerate(PORTRAITS, start=1):
-        pictures[name] = bitmaps.pattern(93, 101, index)
-    for index, name in enumerate(ADVERTISEMENTS, start=1):
-        pictures[name] = bitmaps.pattern(93, 109, 20 + index)
+    """22 distinct patterned pictures, each the size of the inside of its
+    box: file name -> Image."""
+    pictures = {name: bitmaps.pattern(93, 101, tag) for tag, name in enumerate(PORTRAITS, start=1)}
+    pictures.update({name: bitmaps.pattern(93, 109, tag) for tag, name in enumerate(ADVERTISEMENTS, start=21)})
     return pictures
 
 
@@ -315,45 +304,32 @@ def encoded(pictures):
 
 
 def find_picture(shot, box, candidates, max_frame=4):
-    """Which of the candidate pictures (name -> Image) the screenshot of the
-    page shows in the box (x, y, width, height): drawn at its natural size
-    from the top-left corner inside the box's frame and cut at the frame.
-    The frame's width is the page's own business, so every width up to
-    max_frame is tried. Returns (name, frame width) or None."""
+    """Which of the candidate pictures (name -> Image) the screenshot shows in
+    the box (x, y, width, height): drawn at its natural size from the top-left
+    corner inside the box's frame, cut at the frame. The frame is the page's
+    own business, so every width up to max_frame is tried. Returns the name
+    or None."""
     x, y, width, height = box
     for frame in range(max_frame + 1):
         for name, image in candidates.items():
             visible_width = min(image.width, width - 2 * frame)
-            visible_height = min(image.height, height - 2 * frame)
             if all(shot.row(y + frame + row, x + frame, visible_width) == image.row(row, 0, visible_width)
-                   for row in range(visible_height)):
-                return name, frame
+                   for row in range(min(image.height, height - 2 * frame))):
+                return name
     return None
 
 
-def folder_snapshot(folder):
-    """Names, kinds and sizes of everything in the folder, to see whether
-    the program wrote anything there."""
-    entries = {}
-    for path in sorted(folder.rglob("*")):
-        info = path.lstat()
-        entries[str(path.relative_to(folder))] = (path.is_dir(), info.st_size, info.st_mtime_ns)
-    return entries
-
-
 class Program:
-    """One run of the program in a prepared folder. Use as a context manager:
-    a run still going at the end is killed."""
+    """One run of the program in a prepared folder. As a context manager, a
+    run still going at the end is killed."""
 
-    def __init__(self, session, folder, env=None, cwd=None):
-        self.session = session
+    def __init__(self, folder, env=None, cwd=None):
         self.folder = folder
         self._cwd = cwd or session.working_dir
         self._env = session.program_env(env)
-        self.process = None
-        self.monitor = None
         self._stderr_path = session.scratch / f"{folder.name}.stderr"
-        self._stdout_path = session.scratch / f"{folder.name}.stdout"
+        self.process = None
+        self.x11 = None
 
     def __enter__(self):
         self.start()
@@ -361,163 +337,146 @@ class Program:
 
     def __exit__(self, *exc):
         self.stop()
-        return False
 
     def start(self):
-        self.monitor = self.session.map_monitor()
-        with open(self._stdout_path, "wb") as stdout, open(self._stderr_path, "wb") as stderr:
+        # Opened first, so that it sees every window the program maps.
+        self.x11 = X11(session.display)
+        with open(self._stderr_path, "wb") as stderr:
             self.process = subprocess.Popen([str(self.folder / EXECUTABLE)], cwd=self._cwd, env=self._env,
-                                            stdin=subprocess.DEVNULL, stdout=stdout, stderr=stderr,
+                                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=stderr,
                                             preexec_fn=die_with_parent)
 
     def stop(self):
         if self.process is not None and self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        if self.monitor is not None:
-            self.monitor.close()
-            self.monitor = None
+        if self.x11 is not None:
+            self.x11.close()
 
     @property
     def running(self):
         return self.process.poll() is None
 
     def stderr(self):
-        return self._stderr_path.read_bytes().decode(errors="replace")
+        return self._stderr_path.read_text(errors="replace")
 
     def peak_memory_kib(self):
-        """VmHWM, the most resident memory the process has used so far."""
         status = Path(f"/proc/{self.process.pid}/status").read_text()
-        match = re.search(r"^VmHWM:\s+(\d+) kB", status, re.MULTILINE)
-        return int(match.group(1))
+        return int(re.search(r"^VmHWM:\s+(\d+) kB", status, re.MULTILINE).group(1))
 
     def windows(self):
         """The program's windows that are currently viewable."""
-        found = run_tool(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)], self.session.tool_env,
-                         check=False)
-        windows = []
-        for line in found.stdout.decode().split():
-            window = self._describe(int(line))
-            if window is not None:
-                windows.append(window)
-        return windows
+        found = run_tool(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)],
+                         session.tool_env, check=False)
+        return [w for w in map(self._describe, map(int, found.stdout.split())) if w is not None]
 
     def _describe(self, window_id):
-        info = run_tool(["xwininfo", "-id", str(window_id)], self.session.tool_env, check=False)
-        props = run_tool(["xprop", "-id", str(window_id), "_NET_WM_WINDOW_TYPE", "_NET_WM_NAME"], self.session.tool_env,
+        info = run_tool(["xwininfo", "-id", str(window_id)], session.tool_env, check=False)
+        props = run_tool(["xprop", "-id", str(window_id), "_NET_WM_WINDOW_TYPE", "_NET_WM_NAME"], session.tool_env,
                          check=False)
-        if info.returncode != 0 or props.returncode != 0:
-            return None  # gone in the meantime
         text = info.stdout.decode(errors="replace")
-        if "Map State: IsViewable" not in text:
-            return None
+        if info.returncode != 0 or props.returncode != 0 or "Map State: IsViewable" not in text:
+            return None  # gone in the meantime, or not shown
 
         def number(label):
             return int(re.search(rf"{label}:\s+(-?\d+)", text).group(1))
 
-        prop_text = props.stdout.decode(errors="replace")
-        title = re.search(r'^_NET_WM_NAME\(UTF8_STRING\) = "(.*)"$', prop_text, re.MULTILINE)
-        types = re.search(r"^_NET_WM_WINDOW_TYPE\(ATOM\) = (.*)$", prop_text, re.MULTILINE)
-        return Window(
-            id=window_id,
-            title=title.group(1) if title else "",
-            x=number("Absolute upper-left X"),
-            y=number("Absolute upper-left Y"),
-            width=number("Width"),
-            height=number("Height"),
-            override_redirect="Override Redirect State: yes" in text,
-            types=tuple(t.strip() for t in types.group(1).split(",")) if types else (),
-        )
+        title = re.search(r'^_NET_WM_NAME\(UTF8_STRING\) = "(.*)"$', props.stdout.decode(errors="replace"), re.M)
+        return Window(window_id, title.group(1) if title else "", number("Absolute upper-left X"),
+                      number("Absolute upper-left Y"), (number("Width"), number("Height")),
+                      "Override Redirect State: yes" in text, b"_NET_WM_WINDOW_TYPE_DIALOG" in props.stdout)
 
-    def _describe_state(self):
+    def _state(self):
         state = "running" if self.running else f"ended with status {self.process.returncode}"
-        windows = ", ".join(str(w) for w in self.windows()) if self.running else "none"
+        windows = ", ".join(map(str, self.windows())) if self.running else "none"
         return f"program {state}; windows: {windows}; stderr: {self.stderr().strip()!r}"
 
     def wait_window(self, predicate, what, timeout=REACTION_TIMEOUT):
-        """Waits for a viewable window of the program that fits predicate."""
-        def look():
-            if not self.running:
-                return None
-            return next((w for w in self.windows() if predicate(w)), None)
-
-        window = poll(look, timeout)
-        if window is None:
-            raise AssertionError(f"no {what} within {timeout} s ({self._describe_state()})")
+        window = poll(lambda: self.running and next(filter(predicate, self.windows()), None), timeout)
+        if not window:
+            raise AssertionError(f"no {what} within {timeout} s ({self._state()})")
         return window
 
-    def wait_gone(self, window, what, timeout=REACTION_TIMEOUT):
-        if not poll(lambda: not self.running or all(w.id != window.id for w in self.windows()), timeout):
-            raise AssertionError(f"{what} still shown after {timeout} s ({self._describe_state()})")
+    def wait_gone(self, window, what):
+        if not poll(lambda: not self.running or all(w.id != window.id for w in self.windows()), REACTION_TIMEOUT):
+            raise AssertionError(f"{what} still shown after {REACTION_TIMEOUT} s ({self._state()})")
 
     def assert_none_appears(self, predicate, what, period=QUIET_PERIOD):
         """Watches for a while that no window fitting predicate shows up."""
         deadline = time.monotonic() + period
         while time.monotonic() < deadline:
-            unwanted = [w for w in self.windows() if predicate(w)]
+            unwanted = list(filter(predicate, self.windows()))
             if unwanted:
-                raise AssertionError(f"unexpected {what}: {', '.join(str(w) for w in unwanted)}")
+                raise AssertionError(f"unexpected {what}: {', '.join(map(str, unwanted))}")
             time.sleep(0.05)
 
     def page(self, timeout=START_TIMEOUT):
-        """Waits for the page window; fails at once if a message box shows
-        up instead (a picture that could not be loaded)."""
+        """Waits for the page window; fails at once if a message box shows up
+        instead (a picture that could not be loaded)."""
         window = self.wait_window(lambda w: w.is_page or w.is_dialog, "page window", timeout)
         if not window.is_page:
-            raise AssertionError(f"a message box instead of the page ({self._describe_state()})")
+            raise AssertionError(f"a message box instead of the page ({self._state()})")
         return window
-
-    def popup(self):
-        return self.wait_window(lambda w: w.is_popup, "pop-up menu")
 
     def dialog(self, title, timeout=REACTION_TIMEOUT):
         return self.wait_window(lambda w: w.is_dialog and w.title == title, f"dialog titled {title!r}", timeout)
 
     def click(self, page, element_or_point):
         x, y = click_point(element_or_point) if isinstance(element_or_point, str) else element_or_point
-        self.session.click(page.x + x, page.y + y)
+        session.click(page.x + x, page.y + y)
 
     def open_menu(self, page, element):
         """Clicks an element and returns the pop-up menu it opens."""
         self.click(page, element)
-        return self.popup()
+        return self.wait_window(lambda w: w.is_popup, "pop-up menu")
 
-    def dismiss(self, window, key="Escape"):
-        self.session.key(key)
+    def answer(self, window, key="Escape"):
+        """Presses a key in a menu or dialog and waits until it has closed."""
+        if window.is_dialog:
+            session.focus(window)
+        session.key(key)
         self.wait_gone(window, str(window))
 
-    def answer(self, dialog, key="Return"):
-        """Presses a key in a dialog and waits until it has closed."""
-        self.session.focus(dialog)
-        self.session.key(key)
-        self.wait_gone(dialog, str(dialog))
-
-    def exit_status(self, timeout=REACTION_TIMEOUT):
+    def exit_status(self):
         try:
-            return self.process.wait(timeout)
+            return self.process.wait(REACTION_TIMEOUT)
         except subprocess.TimeoutExpired:
-            raise AssertionError(f"the program did not end within {timeout} s ({self._describe_state()})") from None
+            raise AssertionError(f"the program did not end within {REACTION_TIMEOUT} s ({self._state()})") from None
+
+    def quit(self, page):
+        """Ends the program with Ctrl+Q and returns its exit status."""
+        session.focus(page)
+        session.key("ctrl+q")
+        return self.exit_status()
+
+
+def launch(test, folder=None, **options):
+    """Starts the program for a test case (or, given the class, for all its
+    tests) in a folder with the 22 patterned pictures unless another is given,
+    and returns it with its page window."""
+    program = Program(folder or session.folder(encoded(pattern_pictures())), **options)
+    (test.addClassCleanup if isinstance(test, type) else test.addCleanup)(program.stop)
+    program.start()
+    return program, program.page()
 
 
 def main():
     """Runs the calling test module: `python3 test_x.py --bin <build>/bin`.
     Exits with 77, which CTest reports as skipped, when every test of the
     module was skipped."""
-    global BIN_DIR
+    global BIN_DIR, session
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True, help="the build's folder with velmo-newspaper and its pictures")
     arguments, rest = parser.parse_known_args()
     BIN_DIR = Path(arguments.bin).resolve()
-    if not (BIN_DIR / EXECUTABLE).is_file():
-        sys.exit(f"{BIN_DIR / EXECUTABLE} does not exist")
-    for tool in ("xdotool", "xwininfo", "xprop", "import"):
+    for tool in ("Xvfb", "xdotool", "xwininfo", "xprop", "import"):
         if shutil.which(tool) is None:
             sys.exit(f"{tool} is not installed")
-    program = unittest.main(module="__main__", argv=[sys.argv[0], *rest], verbosity=2, exit=False)
-    result = program.result
+    session = Session()
+    try:
+        result = unittest.main(module="__main__", argv=[sys.argv[0], *rest], verbosity=2, exit=False).result
+    finally:
+        session.close()
     if not result.wasSuccessful():
         sys.exit(1)
-    if result.testsRun > 0 and len(result.skipped) == result.testsRun:
-        sys.exit(77)
-    sys.exit(0)
-
+    sys.exit(77 if result.testsRun and len(result.skipped) == result.testsRun else 0)

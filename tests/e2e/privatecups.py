@@ -2,51 +2,33 @@
 default destination, so that the program's prints become PDF files in a
 scratch folder.
 
-Everything the scheduler keeps lives below one folder: configuration, spool,
-cache, state, logs and the PDFs. It listens only on a Unix socket there, and
-clients (lpadmin, lpstat and the program's Qt) reach it through CUPS_SERVER.
-cups-pdf reads its settings from a fixed place in /etc/cups. The scheduler
-therefore runs in a mount namespace of its own in which the suite's
-settings are bind-mounted over /etc/cups/cups-pdf.conf; where namespaces
-cannot be made, the queue is named after a settings file that the suite
-places in /etc/cups for its lifetime instead.
-
+Everything the scheduler keeps lives below one folder, and it listens only on
+a Unix socket there, reached through CUPS_SERVER. cups-pdf reads its settings
+from a fixed place in /etc/cups, so the scheduler runs in a mount namespace
+of its own in which the suite's settings are bind-mounted over that file.
 Needs root: the cups-pdf backend runs only as root."""
 
 import os
 import re
 import shutil
 import subprocess
-import time
 from pathlib import Path
 
-from harness import die_with_parent
+from harness import die_with_parent, poll
 
 QUEUE = "VelmoPDF"
-SYSTEM_SETTINGS = Path("/etc/cups/cups-pdf.conf")
-BACKEND = Path("/usr/lib/cups/backend/cups-pdf")
-START_TIMEOUT = 20
 
 
 def unavailable_reason():
     """Why a private scheduler cannot be run here, or None if it can."""
     if os.geteuid() != 0:
         return "printing to a private CUPS needs root: the cups-pdf backend runs only as root"
-    for tool in ("cupsd", "lpadmin", "lpstat", "lpinfo", "pdfinfo", "pdftoppm"):
+    for tool in ("cupsd", "lpadmin", "lpstat", "lpinfo", "pdfinfo", "pdftoppm", "unshare"):
         if shutil.which(tool) is None:
-            return f"{tool} is not installed (Debian packages cups, cups-client, poppler-utils)"
-    if not BACKEND.exists():
-        return f"{BACKEND} is missing (Debian package printer-driver-cups-pdf)"
+            return f"{tool} is not installed (Debian packages cups, cups-client, poppler-utils, util-linux)"
+    if not Path("/usr/lib/cups/backend/cups-pdf").exists():
+        return "the cups-pdf backend is missing (Debian package printer-driver-cups-pdf)"
     return None
-
-
-def _namespaces_work(folder):
-    """Whether a mount namespace with a bind mount can be made here."""
-    if shutil.which("unshare") is None:
-        return False
-    probe = subprocess.run(["unshare", "--mount", "--", "mount", "--bind", str(folder), str(folder)],
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    return probe.returncode == 0
 
 
 class PrivateCups:
@@ -54,105 +36,49 @@ class PrivateCups:
         self.root = Path(scratch) / "cups"
         self.socket = self.root / "cups.sock"
         self.pdf_dir = self.root / "pdf"
+        self.env = {"CUPS_SERVER": str(self.socket)}
         self._process = None
-        self._log = None
-        for name in ("etc", "spool", "spool/tmp", "cache", "state", "log", "pdf", "pdf-spool"):
-            (self.root / name).mkdir(parents=True, exist_ok=True)
+        for name in ("etc", "spool/tmp", "cache", "state", "log", "pdf", "pdf-spool"):
+            (self.root / name).mkdir(parents=True)
         self.root.chmod(0o755)
-        self._use_namespace = _namespaces_work(self.root)
-        if self._use_namespace:
-            self._settings = self.root / "cups-pdf.conf"
-            self._device = "cups-pdf:/"
-        else:
-            # cups-pdf reads /etc/cups/cups-pdf-<name>.conf for the device
-            # cups-pdf:/<name>.
-            name = f"velmo-e2e-{os.getpid()}"
-            self._settings = SYSTEM_SETTINGS.parent / f"cups-pdf-{name}.conf"
-            self._device = f"cups-pdf:/{name}"
-        self._write_settings()
-
-    @property
-    def env(self):
-        return {"CUPS_SERVER": str(self.socket)}
-
-    def _write_settings(self):
-        (self.root / "etc" / "cupsd.conf").write_text(f"""\
-Listen {self.socket}
-LogLevel warn
-WebInterface No
-Browsing No
-BrowseLocalProtocols none
-DefaultAuthType None
-PreserveJobHistory Yes
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-    Allow all
-  </Limit>
-</Policy>
-""")
-        (self.root / "etc" / "cups-files.conf").write_text(f"""\
-ServerRoot {self.root / 'etc'}
-RequestRoot {self.root / 'spool'}
-TempDir {self.root / 'spool' / 'tmp'}
-CacheDir {self.root / 'cache'}
-StateDir {self.root / 'state'}
-AccessLog {self.root / 'log' / 'access_log'}
-ErrorLog {self.root / 'log' / 'error_log'}
-PageLog {self.root / 'log' / 'page_log'}
-""")
-        # Label 2 ends every file name with "-job_<id>", so that each job's
-        # file can be told apart.
-        self._settings.write_text(f"""\
-Out {self.pdf_dir}
-AnonDirName {self.pdf_dir}
-Spool {self.root / 'pdf-spool'}
-Log {self.root / 'log'}
-Label 2
-Grp root
-""")
-
-    def tool_env(self):
-        return dict(os.environ, CUPS_SERVER=str(self.socket), LC_ALL="C.UTF-8")
+        (self.root / "etc/cupsd.conf").write_text(
+            f"Listen {self.socket}\nLogLevel warn\nWebInterface No\nBrowsing No\nBrowseLocalProtocols none\n"
+            "DefaultAuthType None\nPreserveJobHistory Yes\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+            "<Policy default>\n  <Limit All>\n    Order deny,allow\n    Allow all\n  </Limit>\n</Policy>\n")
+        log = self.root / "log"
+        (self.root / "etc/cups-files.conf").write_text(
+            f"ServerRoot {self.root / 'etc'}\nRequestRoot {self.root / 'spool'}\nTempDir {self.root / 'spool/tmp'}\n"
+            f"CacheDir {self.root / 'cache'}\nStateDir {self.root / 'state'}\nAccessLog {log / 'access_log'}\n"
+            f"ErrorLog {log / 'error_log'}\nPageLog {log / 'page_log'}\n")
+        # Label 2 ends every file name with "-job_<id>".
+        (self.root / "cups-pdf.conf").write_text(
+            f"Out {self.pdf_dir}\nAnonDirName {self.pdf_dir}\nSpool {self.root / 'pdf-spool'}\nLog {log}\n"
+            "Label 2\nGrp root\n")
 
     def _tool(self, *arguments, check=True):
-        completed = subprocess.run(arguments, env=self.tool_env(), stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                                   timeout=60)
+        completed = subprocess.run(arguments, env=dict(os.environ, LC_ALL="C.UTF-8", **self.env),
+                                   capture_output=True, timeout=60)
         if check and completed.returncode != 0:
             raise RuntimeError(f"{' '.join(arguments)} failed: {completed.stderr.decode(errors='replace')}\n"
                                f"{self.error_log()}")
-        return completed.stdout.decode(errors="replace")
+        return completed
 
     @property
     def running(self):
         return self._process is not None and self._process.poll() is None
 
     def start(self):
-        configuration = [str(self.root / "etc" / "cupsd.conf"), str(self.root / "etc" / "cups-files.conf")]
-        if self._use_namespace:
-            command = ["unshare", "--mount", "--", "sh", "-c",
-                       'mount --bind "$1" "$2" && exec cupsd -f -c "$3" -s "$4"', "sh",
-                       str(self._settings), str(SYSTEM_SETTINGS), *configuration]
-        else:
-            command = ["cupsd", "-f", "-c", configuration[0], "-s", configuration[1]]
-        self._log = open(self.root / "log" / "cupsd.out", "ab")
-        self._process = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=self._log, stderr=self._log,
-                                         preexec_fn=die_with_parent)
-        deadline = time.monotonic() + START_TIMEOUT
-        while time.monotonic() < deadline:
-            if self._process.poll() is not None:
-                break
-            if self.socket.exists() and subprocess.run(["lpstat", "-r"], env=self.tool_env(),
-                                                        stdout=subprocess.DEVNULL,
-                                                        stderr=subprocess.DEVNULL).returncode == 0:
-                return
-            time.sleep(0.05)
-        self.stop()
-        raise RuntimeError(f"the private CUPS scheduler did not start\n{self.error_log()}")
+        with open(self.root / "log/cupsd.out", "ab") as log:
+            self._process = subprocess.Popen(
+                ["unshare", "--mount", "--", "sh", "-c", 'mount --bind "$1" "$2" && exec cupsd -f -c "$3" -s "$4"',
+                 "sh", self.root / "cups-pdf.conf", "/etc/cups/cups-pdf.conf", self.root / "etc/cupsd.conf",
+                 self.root / "etc/cups-files.conf"], stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                preexec_fn=die_with_parent)
+        ready = poll(lambda: not self.running
+                     or (self.socket.exists() and self._tool("lpstat", "-r", check=False).returncode == 0), 20)
+        if not (ready and self.running):
+            self.stop()
+            raise RuntimeError(f"the private CUPS scheduler did not start\n{self.error_log()}")
 
     def stop(self):
         """Stops the scheduler by its own process id."""
@@ -163,34 +89,20 @@ Grp root
             except subprocess.TimeoutExpired:
                 self._process.kill()
                 self._process.wait()
-        self._process = None
-        if self._log is not None:
-            self._log.close()
-            self._log = None
-
-    def close(self):
-        self.stop()
-        if not self._use_namespace:
-            self._settings.unlink(missing_ok=True)
 
     def add_queue(self):
-        """Adds the cups-pdf queue and makes it the default destination."""
-        models = self._tool("lpinfo", "-m")
-        match = re.search(r"^(\S*CUPS-PDF_opt\.ppd)\s", models, re.MULTILINE)
-        if match is None:
+        """Adds the cups-pdf queue as the default destination."""
+        model = re.search(r"^(\S*CUPS-PDF_opt\.ppd)\s", self._tool("lpinfo", "-m").stdout.decode(), re.M)
+        if model is None:
             raise RuntimeError("the cups-pdf printer description is not installed")
-        self._tool("lpadmin", "-p", QUEUE, "-E", "-v", self._device, "-m", match.group(1))
+        self._tool("lpadmin", "-p", QUEUE, "-E", "-v", "cups-pdf:/", "-m", model.group(1))
         self._tool("lpadmin", "-d", QUEUE)
 
-    def finished_jobs(self):
-        """Ids of the jobs that have left the queue (done, cancelled or
-        aborted)."""
-        listing = self._tool("lpstat", "-W", "completed", "-o")
-        return {int(number) for number in re.findall(rf"^{QUEUE}-(\d+)\s", listing, re.MULTILINE)}
-
-    def all_jobs(self):
-        listing = self._tool("lpstat", "-W", "all", "-o")
-        return {int(number) for number in re.findall(rf"^{QUEUE}-(\d+)\s", listing, re.MULTILINE)}
+    def jobs(self, which="all"):
+        """Ids of the queue's jobs: "all", or "completed" for those that have
+        left the queue (done, cancelled or aborted)."""
+        listing = self._tool("lpstat", "-W", which, "-o").stdout.decode()
+        return {int(number) for number in re.findall(rf"^{QUEUE}-(\d+)\s", listing, re.M)}
 
     def pdf_of(self, job):
         """The file cups-pdf wrote for a job, or None."""
@@ -198,6 +110,5 @@ Grp root
         return files[0] if len(files) == 1 else None
 
     def error_log(self):
-        path = self.root / "log" / "error_log"
-        text = path.read_text(errors="replace") if path.exists() else ""
-        return "\n".join(text.splitlines()[-20:])
+        path = self.root / "log/error_log"
+        return "\n".join(path.read_text(errors="replace").splitlines()[-20:]) if path.exists() else ""
