@@ -170,14 +170,18 @@ void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain_data()
 {
     QTest::addColumn<QString>("cause");
     QTest::newRow("job fails") << u"job"_s;
+    QTest::newRow("file cannot be opened") << u"folder"_s;
     QTest::newRow("no printer") << u"none"_s;
 }
 
 void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain()
 {
     QFETCH(QString, cause);
+    const QString missingFolder = m_dir->filePath(u"no such folder"_s);
     if (cause == u"job"_s) {
         m_services->onPrintWindow = [](QWidget&) { throw RuntimeError("プリンタの電源が入っていません。"); };
+    } else if (cause == u"folder"_s) {
+        printToFile(m_services->currentPrinter(), missingFolder + u"/page.pdf"_s);
     } else {
         // Qt's stand-in when no printer is installed: a PDF writer with no
         // file to write to.
@@ -191,6 +195,7 @@ void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain()
 
     QCOMPARE(m_services->calls, FailedCalls);
     QCOMPARE(m_window->borderStyle(), 1);
+    QVERIFY(!QFileInfo::exists(missingFolder));
 
     // With the printer back in order the next run prints.
     m_services->calls.clear();
