@@ -297,7 +297,6 @@ void TestPageWindow::picturesAreCutOrSurroundedByTheBackground()
     QImage large(300, 300, QImage::Format_RGB32);
     large.fill(Qt::red);
     box.setPicture(large, u"話題の人1"_s);
-    QCOMPARE(box.size(), QSize(97, 105));
     QImage shown = box.grab().toImage();
     QCOMPARE(shown.size(), QSize(97, 105));
     QCOMPARE(shown.pixelColor(inside.topLeft()), QColor(Qt::red));
