@@ -12,20 +12,18 @@ def quit_item_clicked(program, page):
     harness.session.click(menu.x + menu.size[0] // 2, menu.y + menu.size[1] - 10)
 
 
-def ctrl_q(program, page):
-    harness.session.focus(page)
-    harness.session.key("ctrl+q")
-
-
-def close_request(program, page):
+WAYS = {
+    "終了(&Q) clicked": quit_item_clicked,
+    "Ctrl+Q": lambda program, page: (harness.session.focus(page), harness.session.key("ctrl+q")),
     # What a window manager sends when the title bar's close button is clicked.
-    program.x11.request_close(page.id)
+    "close request": lambda program, page: program.x11.request_close(page.id),
+}
 
 
 class QuitTest(unittest.TestCase):
     def test_each_way_ends_the_program_cleanly(self):
-        for way in (quit_item_clicked, ctrl_q, close_request):
-            with self.subTest(way.__name__):
+        for name, way in WAYS.items():
+            with self.subTest(name):
                 program, page = harness.launch(self)
                 way(program, page)
                 self.assertEqual(program.exit_status(), 0)

@@ -13,7 +13,6 @@ import argparse
 import configparser
 import os
 import signal
-import struct
 import subprocess
 import sys
 import tempfile
@@ -60,9 +59,7 @@ def check_tree(prefix):
     check(entry.get("Name") == harness.TITLE, f"the desktop entry is named {entry.get('Name')!r}")
     for size in (16, 32, 48, 64, 128):
         path = prefix / f"share/icons/hicolor/{size}x{size}/apps/{entry['Icon']}.png"
-        header = path.read_bytes()[:24] if path.is_file() else b""
-        check(header[:8] == b"\x89PNG\r\n\x1a\n" and struct.unpack(">II", header[16:24]) == (size, size),
-              f"{path} is not a {size} x {size} PNG icon")
+        check(path.is_file() and harness.decode(path).width == size, f"{path} is missing or not {size} pixels wide")
     check((prefix / f"share/icons/hicolor/scalable/apps/{entry['Icon']}.svg").is_file(), "the scalable icon is missing")
     metainfo = prefix / "share/metainfo" / f"{PACKAGE}.metainfo.xml"
     check(metainfo.is_file() and f'<launchable type="desktop-id">{desktop.name}</launchable>'
