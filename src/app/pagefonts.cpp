@@ -36,6 +36,21 @@ QString installedFamily(const QString& family)
     return family;
 }
 
+QFont shownFont(const QFont& asked)
+{
+    QFont shown = asked;
+    const QString family = installedFamily(asked.family());
+    if (family != asked.family()) {
+        shown.setFamily(family);
+        // The article's own face is an extra-bold design even at its regular
+        // weight; its stand-in is drawn bold to keep that heavy look.
+        if (asked.family() == fontfamily::ArticleHeavyMincho) {
+            shown.setWeight(QFont::Bold);
+        }
+    }
+    return shown;
+}
+
 QFont pageFont(const QString& family, int pixelSize, FontWeight weight)
 {
     QFont font(family);

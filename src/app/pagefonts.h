@@ -27,6 +27,11 @@ void installFontStandIns();
 // family unchanged. Needs the application object.
 QString installedFamily(const QString& family);
 
+// The font a label's text is drawn in: the asked font with the family that
+// installedFamily() finds for it, and the weight its stand-in needs to look
+// like the asked face.
+QFont shownFont(const QFont& asked);
+
 // A page font. Sizes are pixels, so the page looks the same at any screen
 // resolution (the point sizes of the design at 96 dots per inch).
 QFont pageFont(const QString& family, int pixelSize, FontWeight weight = FontWeight::Regular);

@@ -50,9 +50,7 @@ void PageLabel::ensureLayout()
     m_layout.setText(text);
     // The label keeps the family the layout names; the text is drawn in the
     // installed family that stands in for it.
-    QFont shown = font();
-    shown.setFamily(installedFamily(shown.family()));
-    m_layout.setFont(shown);
+    m_layout.setFont(shownFont(font()));
     m_layout.setTextOption(option);
     m_layout.setCacheEnabled(true);
 
