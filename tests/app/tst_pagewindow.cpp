@@ -37,14 +37,8 @@ const QString TelephoneText = QString::fromUtf16(u"広告欄\u2121\uFF10 \uFF11 
 
 // Thirteen draws: portrait 3, advertisements 1, 7 and 12, everything else at
 // a quarter of its table.
-std::vector<float> knownPage()
-{
-    std::vector<float> values(13, 0.25f);
-    values[10] = 0.0f;
-    values[11] = 0.5f;
-    values[12] = LargestValue;
-    return values;
-}
+const std::vector<float> KnownPage = {0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f,
+                                      0.25f, 0.25f, 0.25f, 0.0f,  0.5f,  LargestValue};
 
 // Thirteen draws in [0, 1) from a fixed generator, for pages of every kind.
 std::vector<float> randomPage(std::mt19937& generator)
@@ -180,11 +174,11 @@ void TestPageWindow::formLoadFillsThePage()
 {
     ScriptedRuntimeServices services;
     PageWindow window(services);
-    ScriptedRandomSource source(knownPage());
+    ScriptedRandomSource source(KnownPage);
     window.Form_Load(source);
     QCOMPARE(source.consumed(), 13);
 
-    ScriptedRandomSource sameValues(knownPage());
+    ScriptedRandomSource sameValues(KnownPage);
     const velmo::PageContent expected = velmo::composePage(sameValues).content;
     const auto label = [&window](const QString& name) { return window.findChild<PageLabel*>(name); };
     QCOMPARE(label(u"見出し大"_s)->caption(), expected.headline);
@@ -322,7 +316,7 @@ void TestPageWindow::missingPictureStopsTheLoad()
     ScriptedRuntimeServices services;
     services.failingPictures = {missing};
     PageWindow window(services);
-    ScriptedRandomSource source(knownPage());
+    ScriptedRandomSource source(KnownPage);
     QVERIFY(!velmo::loadPage(window, source, services));
 
     QCOMPARE(services.callsStartingWith(u"loadPicture|"_s).size(), 4);

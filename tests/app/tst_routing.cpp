@@ -26,10 +26,9 @@ namespace {
 
 const QString ConfirmBox = u"messageBox|印刷|33|印刷を開始します。いいですか？"_s;
 
-// Waits, inside whatever modal loop is running, for find() to return a
-// widget and then hands it to act(). After five seconds it gives up and
-// closes every pop-up and modal box, so that a test fails instead of hanging.
-// The wait ends at the latest with scope.
+// Waits, inside whatever modal loop runs, for find() to return a widget and
+// hands it to act(). After five seconds it closes every pop-up and modal box
+// instead, so that a test fails rather than hangs; scope ends the wait.
 void whenShown(QObject& scope, const std::function<QWidget*()>& find, const std::function<void(QWidget*)>& act)
 {
     auto* timer = new QTimer(&scope);

@@ -45,9 +45,8 @@ void TestArticleCombinations::everyArticleFitsItsLabel()
             const QString article = velmo::composeArticle(source, record);
             shortest = std::min(shortest, article.size());
             longest = std::max(longest, article.size());
-            const bool hasLineBreak = std::any_of(article.cbegin(), article.cend(),
-                                                  [](QChar c) { return c == u'\r' || c == u'\n'; });
-            const bool fault = article.size() < 55 || article.size() > 170 || hasLineBreak
+            const bool fault = article.size() < 55 || article.size() > 170 || article.contains(u'\r')
+                || article.contains(u'\n')
                 || source.consumed() != 6 * (combination - first + 1);
             if (fault && firstFault.isEmpty()) {
                 firstFault = u"combination %1 gave \"%2\""_s.arg(combination, 6, 16, QChar(u'0')).arg(article);
