@@ -1,14 +1,11 @@
 """Drives the real velmo-newspaper executable on an X server of the suite's
 own (Xvfb, no window manager) with xdotool, xwininfo, xprop and ImageMagick.
 
-Every run copies the executable and the pictures it is meant to find into a
-fresh folder, because the program reads its pictures from its own folder.
-Without a window manager the page window's client area is its whole window,
-nothing gives the focus back to a window when a dialog closes (the tests do
-that, as a user's click would), and size limits show only as WM_NORMAL_HINTS.
-
-Each test_<group>.py runs on its own: python3 test_window.py --bin build/bin
-(unittest's arguments may follow, such as a test's name)."""
+Every run copies the executable and its pictures into a fresh folder, as the
+program reads its pictures from its own folder. Without a window manager the
+client area is the whole window, nothing gives the focus back when a dialog
+closes (the tests do, as a user's click would), and size limits show only as
+WM_NORMAL_HINTS. Run one group: python3 test_window.py --bin build/bin."""
 
 import argparse
 import ctypes
@@ -227,9 +224,8 @@ class Session:
         shutil.rmtree(self.scratch, ignore_errors=True)
 
     def program_env(self, extra=None):
-        """This display and nothing of the desktop the suite was started from.
-        The printing system is a socket where no scheduler listens unless a
-        test names its own."""
+        """This display, nothing of the suite's own desktop, and no print
+        scheduler unless a test names its own."""
         env = {key: value for key, value in os.environ.items()
                if not key.startswith(("QT_", "WAYLAND_", "XDG_", "DBUS_", "CUPS_", "LC_"))
                and key not in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER", "LANG", "LANGUAGE")}
@@ -304,11 +300,9 @@ def encoded(pictures):
 
 
 def find_picture(shot, box, candidates, max_frame=4):
-    """Which of the candidate pictures (name -> Image) the screenshot shows in
-    the box (x, y, width, height): drawn at its natural size from the top-left
-    corner inside the box's frame, cut at the frame. The frame is the page's
-    own business, so every width up to max_frame is tried. Returns the name
-    or None."""
+    """The name of the candidate picture (name -> Image) that the screenshot
+    shows in the box (x, y, width, height) at its natural size, from the
+    top-left corner inside a frame of up to max_frame pixels; or None."""
     x, y, width, height = box
     for frame in range(max_frame + 1):
         for name, image in candidates.items():
@@ -451,9 +445,8 @@ class Program:
 
 
 def launch(test, folder=None, **options):
-    """Starts the program for a test case (or, given the class, for all its
-    tests) in a folder with the 22 patterned pictures unless another is given,
-    and returns it with its page window."""
+    """Starts the program for a test (or a test class), by default with the 22
+    patterned pictures, and returns it with its page window."""
     program = Program(folder or session.folder(encoded(pattern_pictures())), **options)
     (test.addClassCleanup if isinstance(test, type) else test.addCleanup)(program.stop)
     program.start()
@@ -461,9 +454,8 @@ def launch(test, folder=None, **options):
 
 
 def main():
-    """Runs the calling test module: `python3 test_x.py --bin <build>/bin`.
-    Exits with 77, which CTest reports as skipped, when every test of the
-    module was skipped."""
+    """Runs the calling test module; exits with 77 (skipped for CTest) when
+    every test of it was skipped."""
     global BIN_DIR, session
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True, help="the build's folder with velmo-newspaper and its pictures")

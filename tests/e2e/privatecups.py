@@ -1,12 +1,8 @@
-"""A CUPS scheduler of the suite's own, with one cups-pdf queue that is the
-default destination, so that the program's prints become PDF files in a
-scratch folder.
-
-Everything the scheduler keeps lives below one folder, and it listens only on
-a Unix socket there, reached through CUPS_SERVER. cups-pdf reads its settings
-from a fixed place in /etc/cups, so the scheduler runs in a mount namespace
-of its own in which the suite's settings are bind-mounted over that file.
-Needs root: the cups-pdf backend runs only as root."""
+"""A CUPS scheduler of the suite's own whose one cups-pdf queue writes the
+program's prints as PDF files. All it keeps lives below one scratch folder,
+with a Unix socket there that CUPS_SERVER names. cups-pdf reads its settings
+from /etc/cups, so the scheduler runs in a mount namespace of its own with the
+suite's settings mounted over that file. Needs root, as cups-pdf does."""
 
 import os
 import re

@@ -37,8 +37,7 @@ def tearDownModule():
 
 
 def grid(image, box=None, columns=12, rows=16):
-    """The mean colours of a grid of cells over the image, or over the box
-    (x, y, width, height) of it, as ImageMagick's -scale averages them."""
+    """The mean colours of a grid of cells over the image or a box of it."""
     crop = ["-crop", "%dx%d+%d+%d" % (box[2], box[3], box[0], box[1])] if box else []
     ppm = b"P6 %d %d 255\n" % (image.width, image.height) + image.data
     scaled = subprocess.run(["convert", "ppm:-", *crop, "-scale", f"{columns}x{rows}!", "ppm:-"], input=ppm,
@@ -80,8 +79,7 @@ class CupsPrintingTest(PrintingCase):
             self.skipTest(cups_missing)
 
     def wait_for_new_job(self, program, known):
-        """Waits until one new job has finished; fails at once if the program
-        shows a box instead."""
+        """Waits for one new finished job; fails at once on a box instead."""
         result = harness.poll(lambda: [w for w in program.windows() if w.is_dialog] or cups.jobs("completed") - known,
                               JOB_TIMEOUT, interval=0.2)
         self.assertTrue(result, f"no print job finished within {JOB_TIMEOUT} s\n{cups.error_log()}")

@@ -70,8 +70,7 @@ def check_tree(prefix):
 
 
 def check_program(prefix, entry):
-    """Starts the installed program, checks its window and pictures and quits
-    it through its menu."""
+    """Starts the installed program, checks its page and quits it."""
     installed = {name: harness.decode(prefix / PROGRAM_DIR / name) for name in PICTURES}
     harness.session = harness.Session()
     try:
