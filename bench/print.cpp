@@ -14,7 +14,7 @@
 #include "app/pagewindow.h"
 #include "app/qtruntimeservices.h"
 #include "app/startup.h"
-#include "composer/randomsource.h"
+#include "composer/fixedrandomsource.h"
 #include "printing/pageprinter.h"
 
 #include <QApplication>
@@ -35,20 +35,8 @@ namespace {
 // Always the same page: the thirteen values in draw order (portrait,
 // headline, six article phrases, topic and topic word, three advertisements),
 // so that every run prints the same texts and pictures.
-class FixedValues : public velmo::RandomSource {
-public:
-    float nextValue() override
-    {
-        static constexpr std::array<float, 13> Values{0.42f, 0.17f, 0.63f, 0.08f, 0.91f, 0.35f, 0.77f,
-                                                      0.52f, 0.26f, 0.69f, 0.13f, 0.58f, 0.84f};
-        const float value = Values[m_next % Values.size()];
-        ++m_next;
-        return value;
-    }
-
-private:
-    std::size_t m_next = 0;
-};
+constexpr std::array<float, 13> PageValues{0.42f, 0.17f, 0.63f, 0.08f, 0.91f, 0.35f, 0.77f,
+                                           0.52f, 0.26f, 0.69f, 0.13f, 0.58f, 0.84f};
 
 struct Figures {
     int dpi = 0;
@@ -128,7 +116,7 @@ int main(int argc, char* argv[])
     velmo::configureApplication(application);
     velmo::QtRuntimeServices services;
     velmo::PageWindow window(services);
-    FixedValues values;
+    velmo::FixedRandomSource values(PageValues);
     if (!velmo::loadPage(window, values, services)) {
         return 1;
     }

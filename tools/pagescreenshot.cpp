@@ -8,7 +8,7 @@
 #include "app/pagewindow.h"
 #include "app/qtruntimeservices.h"
 #include "app/startup.h"
-#include "composer/randomsource.h"
+#include "composer/fixedrandomsource.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -18,26 +18,12 @@
 
 namespace {
 
-// Thirteen fixed values: portrait 3, headline "噂の人！", an article with the
-// hint of the hidden greeting, topic 4, and advertisements 2, 7 and 11.
-class FixedValues : public velmo::RandomSource {
-public:
-    float nextValue() override
-    {
-        static constexpr std::array<float, 13> Values = {
-            0.25f,                   // portrait 3
-            15.5f / 22,              // headline 15
-            0.5f / 16, 5.5f / 16,    // time 0, place 5
-            7.5f / 16, 6.5f / 16,    // subject 7, action 6
-            2.5f / 16, 15.5f / 16,   // commenter 2, comment 15
-            4.5f / 5, 0.5f / 5,      // topic 4, word 0
-            0.3f, 0.6f, 0.55f,       // advertisements 2, 7, 11
-        };
-        return Values[m_next++ % Values.size()];
-    }
-
-private:
-    std::size_t m_next = 0;
+// Portrait 3, headline "噂の人！", an article with the hint of the hidden
+// greeting (time 0, place 5, subject 7, action 6, commenter 2, comment 15),
+// topic 4 with word 0, and advertisements 2, 7 and 11.
+constexpr std::array<float, 13> PageValues = {
+    0.25f, 15.5f / 22, 0.5f / 16, 5.5f / 16, 7.5f / 16, 6.5f / 16, 2.5f / 16,
+    15.5f / 16, 4.5f / 5, 0.5f / 5, 0.3f, 0.6f, 0.55f,
 };
 
 } // namespace
@@ -53,7 +39,7 @@ int main(int argc, char* argv[])
 
     velmo::QtRuntimeServices services;
     velmo::PageWindow window(services);
-    FixedValues values;
+    velmo::FixedRandomSource values(PageValues);
     if (!velmo::loadPage(window, values, services)) {
         return 1;
     }

@@ -15,7 +15,6 @@
 
 namespace velmo {
 
-
 QtRuntimeServices::QtRuntimeServices() = default;
 QtRuntimeServices::~QtRuntimeServices() = default;
 
