@@ -28,6 +28,7 @@ using velmo::test::LargestValue;
 using velmo::test::pageElement;
 using velmo::test::ScriptedRandomSource;
 using velmo::test::ScriptedRuntimeServices;
+using velmo::test::showPage;
 
 namespace {
 
@@ -156,8 +157,7 @@ void TestPageWindow::tabOrderCoversPictureBoxesOnly()
 {
     ScriptedRuntimeServices services;
     PageWindow window(services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(showPage(window));
 
     QWidget* portrait = window.findChild<QWidget*>(u"写真"_s);
     const QList<QWidget*> expected = {pageElement(window, u"広告0"_s), pageElement(window, u"広告1"_s),

@@ -20,11 +20,11 @@ using velmo::MessageAnswer;
 using velmo::MessageStyle;
 using velmo::PageWindow;
 using velmo::test::pageElement;
+using velmo::test::ConfirmBox;
 using velmo::test::ScriptedRuntimeServices;
+using velmo::test::showPage;
 
 namespace {
-
-const QString ConfirmBox = u"messageBox|印刷|33|印刷を開始します。いいですか？"_s;
 
 // Waits, inside whatever modal loop runs, for find() to return a widget and
 // hands it to act(). After five seconds it closes every pop-up and modal box
@@ -121,8 +121,7 @@ void TestRouting::clickOnElementOpensMenuOnce()
 
     ScriptedRuntimeServices services;
     PageWindow window(services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(showPage(window));
     QWidget* target = pageElement(window, name);
     QVERIFY(target != nullptr);
 
@@ -137,8 +136,7 @@ void TestRouting::clickOnBackgroundOpensNothing()
 {
     ScriptedRuntimeServices services;
     PageWindow window(services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(showPage(window));
 
     // Between the headline and the portrait, right of the headline, left of
     // the small headline, and the last pixel column beside the strip.
@@ -182,8 +180,7 @@ void TestRouting::shortcutsWorkWithThePopupClosed()
     ScriptedRuntimeServices services;
     services.answers = {MessageAnswer::Cancel};
     PageWindow window(services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(showPage(window));
 
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(services.calls, QStringList{ConfirmBox});
@@ -201,8 +198,7 @@ void TestRouting::realMenuAccessKeyLeadsToRealConfirmation()
     velmo::QtRuntimeServices services;
     PageWindow window(services);
     services.setPageWindow(&window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(showPage(window));
 
     bool menuSeen = false;
     whenShown(window, [] { return QApplication::activePopupWidget(); }, [&menuSeen](QWidget* widget) {

@@ -1,11 +1,6 @@
-"""Drives the real velmo-newspaper executable on an X server of the suite's
-own (Xvfb, no window manager) with xdotool, xwininfo, xprop and ImageMagick.
-
-Every run copies the executable and its pictures into a fresh folder, as the
-program reads its pictures from its own folder. Without a window manager the
-client area is the whole window, nothing gives the focus back when a dialog
-closes (the tests do, as a user's click would), and size limits show only as
-WM_NORMAL_HINTS. Run one group: python3 test_window.py --bin build/bin."""
+"""Drives the real executable on a private Xvfb without a window manager
+(so the tests give the focus back themselves) with xdotool, xwininfo, xprop
+and ImageMagick. Run one group: python3 test_window.py --bin build/bin."""
 
 import argparse
 import ctypes
@@ -61,14 +56,12 @@ REACTION_TIMEOUT = 5
 # How long a window that should not appear is watched for.
 QUIET_PERIOD = 0.6
 
-# Set by main(): the build's folder with the executable and its pictures,
-# and the X server of the run.
+# Set by main().
 BIN_DIR = None
 session = None
 
 
 def click_point(element):
-    """The middle of an element, which no neighbour overlaps."""
     x, y, width, height = ELEMENTS[element]
     return x + width // 2, y + height // 2
 
@@ -78,8 +71,7 @@ def on_bare_page(point):
 
 
 def poll(condition, timeout, interval=0.05):
-    """Calls condition until it returns something true or the time is up;
-    returns its last result."""
+    """condition's first true result, or its last one when time is up."""
     deadline = time.monotonic() + timeout
     while not (result := condition()) and time.monotonic() < deadline:
         time.sleep(interval)
@@ -90,8 +82,7 @@ _libc = ctypes.CDLL(None)
 
 
 def die_with_parent():
-    """Makes a child process get SIGTERM when the suite ends, even when CTest
-    kills it, so that no server or program outlives it."""
+    """No server or program outlives the suite, even when CTest kills it."""
     _libc.prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
 
 
@@ -104,7 +95,6 @@ def run_tool(arguments, env=None, check=True, timeout=20):
 
 
 def decode(path):
-    """A picture file as ImageMagick reads it."""
     return bitmaps.read_ppm(run_tool(["convert", str(path), "-depth", "8", "ppm:-"]).stdout)
 
 
@@ -129,12 +119,9 @@ _x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(_Event)]
 
 
 class X11:
-    """A connection of its own to the X server. It sends the close request
-    that a window manager sends for the title bar's close button
-    (WM_DELETE_WINDOW), and records every top-level window mapped from the
-    moment it is opened, so that a window shown only for an instant is not
-    missed. Talks to libX11 through ctypes; an XEvent is handled as 24 longs
-    at the offsets of Xlib.h on LP64 systems."""
+    """Sends the title bar's close request (WM_DELETE_WINDOW) and records
+    every top-level window mapped, however briefly. An XEvent is 24 longs at
+    Xlib.h's LP64 offsets."""
 
     def __init__(self, display_name):
         self._display = _x11.XOpenDisplay(display_name.encode())
@@ -161,8 +148,6 @@ class X11:
         _x11.XSync(self._display, 0)
 
     def mapped_windows(self):
-        """Every top-level window mapped so far, in order."""
-        # After the round trip every event the server made before it is queued.
         _x11.XSync(self._display, 0)
         event = _Event()
         while _x11.XPending(self._display) > 0:
@@ -188,7 +173,6 @@ class Window:
 
 
 class Session:
-    """An Xvfb server of the suite's own with a scratch folder."""
 
     def __init__(self):
         self.scratch = Path(tempfile.mkdtemp(prefix="velmo-e2e-"))
@@ -214,7 +198,6 @@ class Session:
         self.tool_env.pop("XAUTHORITY", None)
 
     def close(self):
-        """Stops the server by its own process id."""
         self._xvfb.terminate()
         try:
             self._xvfb.wait(10)
@@ -224,8 +207,7 @@ class Session:
         shutil.rmtree(self.scratch, ignore_errors=True)
 
     def program_env(self, extra=None):
-        """This display, nothing of the suite's own desktop, and no print
-        scheduler unless a test names its own."""
+        """No desktop of the suite's own and no print scheduler unless named."""
         env = {key: value for key, value in os.environ.items()
                if not key.startswith(("QT_", "WAYLAND_", "XDG_", "DBUS_", "CUPS_", "LC_"))
                and key not in ("DISPLAY", "XAUTHORITY", "SESSION_MANAGER", "LANG", "LANGUAGE")}
@@ -234,8 +216,6 @@ class Session:
         return env | (extra or {})
 
     def xdotool(self, *arguments):
-        # xdotool's requests reach the server in order: a move followed by a
-        # click in one call clicks at the new place.
         run_tool(["xdotool", *map(str, arguments)], self.tool_env)
 
     def click(self, x, y):
@@ -245,13 +225,10 @@ class Session:
         self.xdotool("key", *keys)
 
     def focus(self, window):
-        """Gives a window the keyboard focus, as a window manager would when
-        the user clicks it."""
         self.xdotool("windowfocus", "--sync", window.id)
 
     def settled_screenshot(self, window):
-        """The window's image once it has been painted: the first screenshot
-        that is not of one colour and equals the one before it."""
+        """The first screenshot not of one colour that equals the one before."""
         previous = None
 
         def settled():
@@ -268,9 +245,7 @@ class Session:
         return shot
 
     def folder(self, pictures, name=None):
-        """A new folder holding the executable and the given pictures: file
-        name -> bytes, a Path whose file or folder is copied, or None for no
-        file at all."""
+        """The executable plus pictures: name -> bytes, a Path to copy, or None."""
         folder = self.scratch / (name or f"run{len(list(self.scratch.glob('run*')))}")
         folder.mkdir()
         shutil.copy2(BIN_DIR / EXECUTABLE, folder / EXECUTABLE)
@@ -288,8 +263,6 @@ class Session:
 
 
 def pattern_pictures():
-    """22 distinct patterned pictures, each the size of the inside of its
-    box: file name -> Image."""
     pictures = {name: bitmaps.pattern(93, 101, tag) for tag, name in enumerate(PORTRAITS, start=1)}
     pictures.update({name: bitmaps.pattern(93, 109, tag) for tag, name in enumerate(ADVERTISEMENTS, start=21)})
     return pictures
@@ -300,9 +273,8 @@ def encoded(pictures):
 
 
 def find_picture(shot, box, candidates, max_frame=4):
-    """The name of the candidate picture (name -> Image) that the screenshot
-    shows in the box (x, y, width, height) at its natural size, from the
-    top-left corner inside a frame of up to max_frame pixels; or None."""
+    """The candidate (name -> Image) shown at natural size from the box's
+    top-left corner inside a frame of up to max_frame pixels, or None."""
     x, y, width, height = box
     for frame in range(max_frame + 1):
         for name, image in candidates.items():
@@ -314,8 +286,6 @@ def find_picture(shot, box, candidates, max_frame=4):
 
 
 class Program:
-    """One run of the program in a prepared folder. As a context manager, a
-    run still going at the end is killed."""
 
     def __init__(self, folder, env=None, cwd=None):
         self.folder = folder
@@ -359,7 +329,6 @@ class Program:
         return int(re.search(r"^VmHWM:\s+(\d+) kB", status, re.MULTILINE).group(1))
 
     def windows(self):
-        """The program's windows that are currently viewable."""
         found = run_tool(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)],
                          session.tool_env, check=False)
         return [w for w in map(self._describe, map(int, found.stdout.split())) if w is not None]
@@ -396,7 +365,6 @@ class Program:
             raise AssertionError(f"{what} still shown after {REACTION_TIMEOUT} s ({self._state()})")
 
     def assert_none_appears(self, predicate, what, period=QUIET_PERIOD):
-        """Watches for a while that no window fitting predicate shows up."""
         deadline = time.monotonic() + period
         while time.monotonic() < deadline:
             unwanted = list(filter(predicate, self.windows()))
@@ -405,8 +373,7 @@ class Program:
             time.sleep(0.05)
 
     def page(self, timeout=START_TIMEOUT):
-        """Waits for the page window; fails at once if a message box shows up
-        instead (a picture that could not be loaded)."""
+        """The page window; fails at once on a message box instead."""
         window = self.wait_window(lambda w: w.is_page or w.is_dialog, "page window", timeout)
         if not window.is_page:
             raise AssertionError(f"a message box instead of the page ({self._state()})")
@@ -420,12 +387,10 @@ class Program:
         session.click(page.x + x, page.y + y)
 
     def open_menu(self, page, element):
-        """Clicks an element and returns the pop-up menu it opens."""
         self.click(page, element)
         return self.wait_window(lambda w: w.is_popup, "pop-up menu")
 
     def answer(self, window, key="Escape"):
-        """Presses a key in a menu or dialog and waits until it has closed."""
         if window.is_dialog:
             session.focus(window)
         session.key(key)
@@ -438,15 +403,13 @@ class Program:
             raise AssertionError(f"the program did not end within {REACTION_TIMEOUT} s ({self._state()})") from None
 
     def quit(self, page):
-        """Ends the program with Ctrl+Q and returns its exit status."""
         session.focus(page)
         session.key("ctrl+q")
         return self.exit_status()
 
 
 def launch(test, folder=None, **options):
-    """Starts the program for a test (or a test class), by default with the 22
-    patterned pictures, and returns it with its page window."""
+    """The program, by default with the 22 patterned pictures, and its page."""
     program = Program(folder or session.folder(encoded(pattern_pictures())), **options)
     (test.addClassCleanup if isinstance(test, type) else test.addCleanup)(program.stop)
     program.start()
@@ -454,8 +417,7 @@ def launch(test, folder=None, **options):
 
 
 def main():
-    """Runs the calling test module; exits with 77 (skipped for CTest) when
-    every test of it was skipped."""
+    """Runs the calling module; 77 (skipped for CTest) if every test skipped."""
     global BIN_DIR, session
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin", required=True, help="the build's folder with velmo-newspaper and its pictures")

@@ -1,8 +1,6 @@
-"""A CUPS scheduler of the suite's own whose one cups-pdf queue writes the
-program's prints as PDF files. All it keeps lives below one scratch folder,
-with a Unix socket there that CUPS_SERVER names. cups-pdf reads its settings
-from /etc/cups, so the scheduler runs in a mount namespace of its own with the
-suite's settings mounted over that file. Needs root, as cups-pdf does."""
+"""A private CUPS scheduler below a scratch folder with one cups-pdf queue.
+cups-pdf reads /etc/cups, so the scheduler runs in its own mount namespace
+with the suite's settings mounted over that file. Needs root."""
 
 import os
 import re
@@ -77,7 +75,6 @@ class PrivateCups:
             raise RuntimeError(f"the private CUPS scheduler did not start\n{self.error_log()}")
 
     def stop(self):
-        """Stops the scheduler by its own process id."""
         if self.running:
             self._process.terminate()
             try:
@@ -87,7 +84,6 @@ class PrivateCups:
                 self._process.wait()
 
     def add_queue(self):
-        """Adds the cups-pdf queue as the default destination."""
         model = re.search(r"^(\S*CUPS-PDF_opt\.ppd)\s", self._tool("lpinfo", "-m").stdout.decode(), re.M)
         if model is None:
             raise RuntimeError("the cups-pdf printer description is not installed")
@@ -95,13 +91,11 @@ class PrivateCups:
         self._tool("lpadmin", "-d", QUEUE)
 
     def jobs(self, which="all"):
-        """Ids of the queue's jobs: "all", or "completed" for those that have
-        left the queue (done, cancelled or aborted)."""
+        """Job ids: "all", or "completed" for those that left the queue."""
         listing = self._tool("lpstat", "-W", which, "-o").stdout.decode()
         return {int(number) for number in re.findall(rf"^{QUEUE}-(\d+)\s", listing, re.M)}
 
     def pdf_of(self, job):
-        """The file cups-pdf wrote for a job, or None."""
         files = list(self.pdf_dir.glob(f"*-job_{job}.pdf"))
         return files[0] if len(files) == 1 else None
 

@@ -1,12 +1,6 @@
-"""Pictures that cannot be shown. Every file of one box is spoilt in the same
-way, so that whichever number the page draws, the program meets a bad file.
-
-A refused picture ends the program through the error box: a message box
-titled "Velmo NewsPaper", the file named on stderr, a non-zero exit status
-that is not a signal, no page window ever mapped, bounded memory and nothing
-written in the folder. Where the decoder may accept the file (a truncated
-bitmap, a PNG under the .bmp name, a very large bitmap) it may show it
-instead, as long as the page is whole and the program ends normally."""
+"""Bad pictures: every file of one box is spoilt alike. A refused picture
+ends the program through one error box; a file the decoder may accept may
+be shown instead, with the page whole and a normal exit."""
 
 import random
 import unittest
@@ -17,9 +11,7 @@ from harness import ELEMENTS, PICTURE_SLOTS, TITLE
 
 figures = []
 
-# The most resident memory a run refusing a picture may have used while its
-# error box is up. A whole page needs under 50 MiB; decoding a picture of the
-# size that a bad header claims would need tens of gigabytes.
+# A whole page needs under 50 MiB; decoding what a bad header claims, gigabytes.
 PEAK_MEMORY_LIMIT_KIB = 100 * 1024
 
 
@@ -59,7 +51,6 @@ def tearDownModule():
 
 
 def snapshot(folder):
-    """Names, kinds, sizes and times of everything in the folder."""
     return {str(p.relative_to(folder)): (p.is_dir(), p.lstat().st_size, p.lstat().st_mtime_ns)
             for p in folder.rglob("*")}
 

@@ -1,7 +1,4 @@
-"""The print command against a private CUPS scheduler with a cups-pdf queue:
-Cancel prints nothing, OK prints one job of one page holding the page, and
-a scheduler that is not there gives the print error box and leaves the
-program running, ready to print once the scheduler is back."""
+"""The print command against a private CUPS scheduler with a cups-pdf queue."""
 
 import re
 import subprocess
@@ -17,8 +14,6 @@ cups = None
 cups_missing = privatecups.unavailable_reason()
 figures = []
 
-# Rendering the page at the printer's resolution, then ghostscript in the
-# cups-pdf backend, take a few seconds.
 JOB_TIMEOUT = 60
 
 
@@ -37,7 +32,6 @@ def tearDownModule():
 
 
 def grid(image, box=None, columns=12, rows=16):
-    """The mean colours of a grid of cells over the image or a box of it."""
     crop = ["-crop", "%dx%d+%d+%d" % (box[2], box[3], box[0], box[1])] if box else []
     ppm = b"P6 %d %d 255\n" % (image.width, image.height) + image.data
     scaled = subprocess.run(["convert", "ppm:-", *crop, "-scale", f"{columns}x{rows}!", "ppm:-"], input=ppm,
@@ -50,7 +44,6 @@ class PrintingCase(unittest.TestCase):
         return harness.launch(self, env=cups.env if cups else None)
 
     def choose(self, program, page, access_key, title):
-        """Chooses a menu item by its access key and returns its dialog."""
         menu = program.open_menu(page, "記事1")
         harness.session.key(access_key)
         program.wait_gone(menu, "pop-up menu")
@@ -79,7 +72,6 @@ class CupsPrintingTest(PrintingCase):
             self.skipTest(cups_missing)
 
     def wait_for_new_job(self, program, known):
-        """Waits for one new finished job; fails at once on a box instead."""
         result = harness.poll(lambda: [w for w in program.windows() if w.is_dialog] or cups.jobs("completed") - known,
                               JOB_TIMEOUT, interval=0.2)
         self.assertTrue(result, f"no print job finished within {JOB_TIMEOUT} s\n{cups.error_log()}")
@@ -119,8 +111,7 @@ class CupsPrintingTest(PrintingCase):
         self.assertGreater(area[2], paper.width / 2, "the page is printed large, not as a thumbnail")
         self.assertAlmostEqual(area[0] + area[2] / 2, paper.width / 2, delta=paper.width / 50, msg="centred across")
         self.assertAlmostEqual(area[1] + area[3] / 2, paper.height / 2, delta=paper.height / 50, msg="centred down")
-        # The printed image is the window's: coarse cells forgive the finer
-        # rendering of the text at the printer's resolution.
+        # Coarse cells forgive the finer text at the printer's resolution.
         on_paper, on_screen = grid(paper, area), grid(shot)
         difference = sum(abs(a - b) for a, b in zip(on_paper, on_screen)) / len(on_paper)
         self.assertLess(difference, 12, "the printed cells match the screen's")

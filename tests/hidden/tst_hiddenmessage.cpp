@@ -1,4 +1,5 @@
 #include "app/pagewindow.h"
+#include "pageelement.h"
 #include "scriptedruntimeservices.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 using namespace Qt::StringLiterals;
 using velmo::PageWindow;
 using velmo::test::ScriptedRuntimeServices;
+using velmo::test::showPage;
 
 namespace {
 
@@ -72,8 +74,7 @@ void TestHiddenMessage::realClicksCountOnTheBigHeadlineOnly()
 {
     ScriptedRuntimeServices services;
     PageWindow window(services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(showPage(window));
     auto* big = window.findChild<QWidget*>(u"見出し大"_s);
     auto* small = window.findChild<QWidget*>(u"見出し小"_s);
 
@@ -101,8 +102,7 @@ void TestHiddenMessage::countStopsAtIntMax()
     // like any other with nothing reported as an error.
     ScriptedRuntimeServices services;
     PageWindow window(services);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(showPage(window));
     window.hiddenMessage().setHeadlineClickCountForTesting(INT_MAX - 1);
     for (int click = 0; click < 2; ++click) {
         services.calls.clear();

@@ -1,13 +1,7 @@
 #!/usr/bin/env python3
-"""Installs the program and checks it the way a user meets it:
-test_install.py --build DIR --cmake CMAKE --cpack CPACK tree|package
-
-tree: `cmake --install` into a scratch prefix. package: builds the Debian
-package and installs it with dpkg (root only, else skipped with 77), then
-removes and purges it and checks that none of its files is left. Either way
-the installed tree is checked and the installed program started on the
-end-to-end suite's Xvfb: its window titled "Velmo NewsPaper" shows one of its
-installed pictures in each box, and it quits through its own menu."""
+"""Installs the program (tree: cmake --install into a scratch prefix;
+package: the Debian package via dpkg, root only, then purged without
+leftovers) and checks the installed tree and a run of the installed program."""
 
 import argparse
 import configparser
@@ -32,7 +26,6 @@ def check(condition, message):
 
 
 def run(*command):
-    """Runs a command to its end and returns its standard output."""
     result = subprocess.run(command, capture_output=True, text=True,
                             env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
     check(result.returncode == 0, f"{' '.join(map(str, command))} exited with {result.returncode}:\n"
@@ -41,7 +34,6 @@ def run(*command):
 
 
 def check_tree(prefix):
-    """Checks the installed tree under prefix and returns its desktop entry."""
     link, program = prefix / "bin" / PACKAGE, prefix / PROGRAM_DIR / PACKAGE
     check(link.is_symlink() and os.readlink(link) == f"../{PROGRAM_DIR}/{PACKAGE}",
           f"{link} is not a link to the program relative to itself")
@@ -70,7 +62,6 @@ def check_tree(prefix):
 
 
 def check_program(prefix, entry):
-    """Starts the installed program, checks its page and quits it."""
     installed = {name: harness.decode(prefix / PROGRAM_DIR / name) for name in PICTURES}
     harness.session = harness.Session()
     try:
@@ -110,8 +101,7 @@ def test_package(args, scratch):
     check(fields["Package"] == PACKAGE and fields["Section"] == "misc", f"unexpected control fields {fields}")
     check("libqt6widgets6" in fields["Depends"], f"the Qt libraries are missing from Depends: {fields['Depends']}")
 
-    # Paths of the package that did not exist before must all be gone after
-    # it is purged; folders such as /usr/share/applications stay.
+    # Paths new with the package must be gone after the purge.
     contents = [line.split(maxsplit=5)[5].split(" -> ")[0] for line in run("dpkg-deb", "-c", deb).splitlines()]
     new_paths = [str(Path("/", path)) for path in contents if path.strip("./")]
     new_paths = [path for path in new_paths if not os.path.lexists(path)]

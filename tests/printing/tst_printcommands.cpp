@@ -6,9 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,11 +18,11 @@ using velmo::MessageAnswer;
 using velmo::PageWindow;
 using velmo::RuntimeError;
 using velmo::test::ScriptedRandomSource;
+using velmo::test::ConfirmBox;
 using velmo::test::ScriptedRuntimeServices;
 
 namespace {
 
-const QString ConfirmBox = u"messageBox|印刷|33|印刷を開始します。いいですか？"_s;
 const QString FailureBox = u"messageBox|印刷エラー|48|エラーです。プリンタの電源、インク、用紙などをチェックしてください。"_s;
 const QStringList PrintedCalls = {ConfirmBox, u"setBorderStyle|0"_s, u"printWindow"_s, u"setBorderStyle|1"_s};
 const QStringList FailedCalls = PrintedCalls + QStringList{FailureBox};
@@ -144,26 +142,7 @@ void TestPrintCommands::okPrintsThePageOnOnePage()
     const double printedWidth = 327.0 * std::min(area.width() / 327.0, area.height() / 440.0);
     QVERIFY2(pdf.contains("/FontDescriptor") || widestPdfImage(pdf) >= 0.9 * printedWidth,
              qPrintable(u"widest picture %1 pixels for %2 printer pixels"_s.arg(widestPdfImage(pdf)).arg(printedWidth)));
-
-    // The page's image: large, in the window's proportions and mostly its
-    // light grey. The end-to-end printing test compares it with the screen.
-    QProcess pdftoppm;
-    pdftoppm.start(u"pdftoppm"_s, {u"-r"_s, u"50"_s, u"-png"_s, u"-singlefile"_s, pdfName, m_dir->filePath(u"page"_s)});
-    QVERIFY2(pdftoppm.waitForFinished(60000) && pdftoppm.exitCode() == 0, "pdftoppm (poppler-utils) failed");
-    const QImage paper(m_dir->filePath(u"page.png"_s));
-    QRect printed;
-    int grey = 0;
-    for (int y = 0; y < paper.height(); ++y) {
-        for (int x = 0; x < paper.width(); ++x) {
-            const QRgb pixel = paper.pixel(x, y);
-            printed |= qGray(pixel) < 245 ? QRect(x, y, 1, 1) : QRect();
-            grey += qAbs(qRed(pixel) - 0xE0) <= 8 && qAbs(qGreen(pixel) - 0xE0) <= 8 && qAbs(qBlue(pixel) - 0xE0) <= 8;
-        }
-    }
-    QVERIFY(printed.width() > paper.width() / 2);
-    const double aspect = double(printed.width()) / printed.height();
-    QVERIFY2(qAbs(aspect - 327.0 / 440.0) < 0.02, qPrintable(QString::number(aspect)));
-    QVERIFY2(grey > printed.width() * printed.height() / 2, qPrintable(QString::number(grey)));
+    // Its proportions and content are compared with the screen end to end.
 }
 
 void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain_data()

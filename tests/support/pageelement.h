@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 
 namespace velmo::test {
@@ -23,6 +24,13 @@ inline QWidget* pageElement(QWidget& window, const QString& name)
         }
     }
     return nullptr;
+}
+
+// Shows a page window and waits until it has the focus, as a user meets it.
+inline bool showPage(QWidget& window)
+{
+    window.show();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 } // namespace velmo::test

@@ -14,6 +14,9 @@
 
 namespace velmo::test {
 
+// What ScriptedRuntimeServices records for the print command's confirmation.
+inline const QString ConfirmBox = QStringLiteral("messageBox|印刷|33|印刷を開始します。いいですか？");
+
 // Runtime services for tests. Every call is appended to calls as one line
 // ("messageBox|<title>|<style>|<prompt>", "popupMenu", "loadPicture|<file>",
 // "showPrinterSetup", "printWindow", "setBorderStyle|<n>",
