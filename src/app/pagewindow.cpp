@@ -18,11 +18,6 @@ namespace {
 
 const QColor PageBackground(0xE0, 0xE0, 0xE0);
 
-QString pictureDescription(PicturePiece piece, int number)
-{
-    return (piece == PicturePiece::Portrait ? QStringLiteral("話題の人") : QStringLiteral("広告")) + QString::number(number);
-}
-
 } // namespace
 
 PageWindow::PageWindow(RuntimeServices& services, QWidget* parent)
@@ -170,10 +165,7 @@ void PageWindow::loadPagePictures(const PageContent& page)
 {
     const QString folder = m_services.executableFolder();
     for (const PagePicture& picture : pagePictures(page, folder)) {
-        const QImage image = m_services.loadPicture(hostFileName(picture.fileName));
-        const bool portrait = picture.box == PictureBoxId::Portrait;
-        const int number = portrait ? page.portraitNumber : page.adNumbers[static_cast<std::size_t>(picture.box) - 1];
-        pictureBox(picture.box).setPicture(image, pictureDescription(portrait ? PicturePiece::Portrait : PicturePiece::Advertisement, number));
+        pictureBox(picture.box).setPicture(m_services.loadPicture(hostFileName(picture.fileName)), picture.name);
     }
 }
 

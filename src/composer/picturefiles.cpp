@@ -4,17 +4,20 @@
 
 namespace velmo {
 
-QString pictureFileName(QStringView folder, PicturePiece piece, int number)
+namespace {
+
+// The picture's name without folder or extension: "話題の人3", "広告7".
+QString pictureName(PicturePiece piece, int number)
 {
     Q_ASSERT(number >= 1);
-    const QStringView namePiece = piece == PicturePiece::Portrait ? QStringView(u"\\話題の人") : QStringView(u"\\広告");
-    QString name;
-    name.reserve(folder.size() + namePiece.size() + 6);
-    name += folder;
-    name += namePiece;
-    name += QString::number(number);
-    name += u".bmp";
-    return name;
+    return (piece == PicturePiece::Portrait ? QStringLiteral("話題の人") : QStringLiteral("広告")) + QString::number(number);
+}
+
+} // namespace
+
+QString pictureFileName(QStringView folder, PicturePiece piece, int number)
+{
+    return folder.toString() + u'\\' + pictureName(piece, number) + QStringLiteral(".bmp");
 }
 
 QString hostFileName(QStringView pictureFileName)
@@ -35,12 +38,15 @@ QString hostFileName(QStringView pictureFileName)
 
 std::array<PagePicture, 4> pagePictures(const PageContent& page, QStringView folder)
 {
-    return {{
-        {PictureBoxId::Portrait, pictureFileName(folder, PicturePiece::Portrait, page.portraitNumber)},
-        {PictureBoxId::Ad0, pictureFileName(folder, PicturePiece::Advertisement, page.adNumbers[0])},
-        {PictureBoxId::Ad1, pictureFileName(folder, PicturePiece::Advertisement, page.adNumbers[1])},
-        {PictureBoxId::Ad2, pictureFileName(folder, PicturePiece::Advertisement, page.adNumbers[2])},
-    }};
+    auto picture = [folder](PictureBoxId box, PicturePiece piece, int number) {
+        return PagePicture{box, pictureFileName(folder, piece, number), pictureName(piece, number)};
+    };
+    return {
+        picture(PictureBoxId::Portrait, PicturePiece::Portrait, page.portraitNumber),
+        picture(PictureBoxId::Ad0, PicturePiece::Advertisement, page.adNumbers[0]),
+        picture(PictureBoxId::Ad1, PicturePiece::Advertisement, page.adNumbers[1]),
+        picture(PictureBoxId::Ad2, PicturePiece::Advertisement, page.adNumbers[2]),
+    };
 }
 
 } // namespace velmo

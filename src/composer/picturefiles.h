@@ -27,6 +27,7 @@ QString hostFileName(QStringView pictureFileName);
 struct PagePicture {
     PictureBoxId box;
     QString fileName; // as built by pictureFileName
+    QString name;     // what the picture shows, without folder or extension: "話題の人3", "広告7"
 };
 
 // The four pictures of a page in loading order: portrait, then slots 0, 1, 2.
