@@ -1,7 +1,6 @@
 #include "pageaccessibility.h"
 
 #include "pagelabel.h"
-#include "picturebox.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,9 +13,6 @@ QAccessibleInterface* pageElementInterface(const QString& className, QObject* ob
 {
     if (className == QLatin1String("velmo::PageLabel")) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
-    }
-    if (className == QLatin1String("velmo::PictureBox")) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     }
     return nullptr;
 }

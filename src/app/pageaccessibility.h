@@ -3,7 +3,8 @@
 namespace velmo {
 
 // Exposes the page's labels to assistive technology as static text named by
-// their caption, and its picture boxes as graphics named by what they show.
+// their caption. The picture boxes need nothing: Qt reports a label with a
+// picture as a graphic, named by its accessible name.
 void installPageAccessibility();
 
 } // namespace velmo

@@ -17,17 +17,6 @@ RuntimeError pictureError(const QString& cause, const QString& fileName)
     return RuntimeError(message.toStdString());
 }
 
-RuntimeError tooLargeError(QSize size, const QString& fileName)
-{
-    return pictureError(
-        QStringLiteral("画像が大きすぎるため読み込めません（%1 × %2 ピクセル）。").arg(size.width()).arg(size.height()), fileName);
-}
-
-bool exceeds(QSize size, qint64 maxPixels)
-{
-    return static_cast<qint64>(size.width()) * size.height() > maxPixels;
-}
-
 } // namespace
 
 QImage readPictureFile(const QString& fileName, qint64 maxPixels)
@@ -56,17 +45,16 @@ QImage decodePicture(QIODevice& device, const QString& fileName, qint64 maxPixel
     // The decoder may not allocate more than a picture of the largest
     // accepted size needs (four bytes a pixel), whatever the file claims.
     reader.setAllocationLimit(static_cast<int>((maxPixels * 4) / (1024 * 1024)) + 1);
+    // A bitmap's header always gives its size, so this is checked before
+    // any pixel is decoded.
     const QSize claimed = reader.size();
-    if (claimed.isValid() && exceeds(claimed, maxPixels)) {
-        throw tooLargeError(claimed, fileName);
+    if (claimed.isValid() && static_cast<qint64>(claimed.width()) * claimed.height() > maxPixels) {
+        throw pictureError(QStringLiteral("画像が大きすぎるため読み込めません（%1 × %2 ピクセル）。").arg(claimed.width()).arg(claimed.height()),
+                           fileName);
     }
     QImage picture;
     if (!reader.read(&picture) || picture.isNull()) {
         throw pictureError(QStringLiteral("画像ファイルとして読み込めません（%1）。").arg(reader.errorString()), fileName);
-    }
-    // Some formats do not tell their size before decoding.
-    if (exceeds(picture.size(), maxPixels)) {
-        throw tooLargeError(picture.size(), fileName);
     }
     return picture;
 }

@@ -195,7 +195,7 @@ void TestPageWindow::formLoadFillsThePage()
         {PictureBoxId::Portrait, u"話題の人3"_s}, {PictureBoxId::Ad0, u"広告1"_s},
         {PictureBoxId::Ad1, u"広告7"_s}, {PictureBoxId::Ad2, u"広告12"_s}};
     for (const auto& [box, description] : pictures) {
-        QVERIFY(!window.pictureBox(box).picture().isNull());
+        QVERIFY(!window.pictureBox(box).pixmap().isNull());
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window.pictureBox(box));
         QCOMPARE(accessible->role(), QAccessible::Graphic);
         QCOMPARE(accessible->text(QAccessible::Name), description);
@@ -320,8 +320,8 @@ void TestPageWindow::missingPictureStopsTheLoad()
     QVERIFY(!velmo::loadPage(window, source, services));
 
     QCOMPARE(services.callsStartingWith(u"loadPicture|"_s).size(), 4);
-    QVERIFY(!window.pictureBox(PictureBoxId::Ad1).picture().isNull());
-    QVERIFY(window.pictureBox(PictureBoxId::Ad2).picture().isNull());
+    QVERIFY(!window.pictureBox(PictureBoxId::Ad1).pixmap().isNull());
+    QVERIFY(window.pictureBox(PictureBoxId::Ad2).pixmap().isNull());
     const QStringList reports = services.callsStartingWith(u"reportUnhandledError|"_s);
     QCOMPARE(reports.size(), 1);
     QVERIFY2(reports.front().contains(missing), qPrintable(reports.front()));
