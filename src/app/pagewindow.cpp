@@ -84,24 +84,20 @@ void PageWindow::createElements()
     m_広告[2] = box(u"広告", {200, 320, 97, 113});
     m_広告欄Tel = label(u"広告欄Tel", {304, 320, 17, 121}, QStringLiteral("広告欄℡０ １ ２ ３ ４ ５"), nullptr);
 
-    for (std::size_t i = 0; i < m_広告.size(); ++i) {
-        m_広告[i]->setProperty("Index", static_cast<int>(i));
-    }
-    setTabOrder(m_写真, m_広告[0]);
-    setTabOrder(m_広告[0], m_広告[1]);
-    setTabOrder(m_広告[1], m_広告[2]);
-
-    routeClick(m_見出し大, &PageWindow::見出し大_Click);
+    // Only the picture boxes take the focus, so the creation order above is
+    // also the tab order: 写真, 広告(0), 広告(1), 広告(2).
+    routeClick(m_見出し大, [this] { 見出し大_Click(); });
     routeClick(m_写真, [this] { 写真_Click(); });
-    routeClick(m_記事1, &PageWindow::記事1_Click);
-    routeClick(m_説明, &PageWindow::説明_Click);
-    routeClick(m_見出し小, &PageWindow::見出し小_Click);
-    routeClick(m_記事2, &PageWindow::記事2_Click);
+    routeClick(m_記事1, [this] { 記事1_Click(); });
+    routeClick(m_説明, [this] { 説明_Click(); });
+    routeClick(m_見出し小, [this] { 見出し小_Click(); });
+    routeClick(m_記事2, [this] { 記事2_Click(); });
     for (std::size_t i = 0; i < m_広告.size(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
+        m_広告[i]->setProperty("Index", index);
         routeClick(m_広告[i], [this, index] { 広告_Click(index); });
     }
-    routeClick(m_広告欄Tel, &PageWindow::広告欄Tel_Click);
+    routeClick(m_広告欄Tel, [this] { 広告欄Tel_Click(); });
 }
 
 void PageWindow::createMenu()
@@ -109,7 +105,7 @@ void PageWindow::createMenu()
     m_menu.setObjectName(QStringLiteral("Menu"));
     m_menu.setTitle(QStringLiteral("Menu"));
 
-    auto item = [this](const char* name, const QString& caption, QKeyCombination key, void (PageWindow::*handler)()) {
+    auto item = [this](const char* name, const QString& caption, QKeyCombination key, const Handler& handler) {
         QAction* action = m_menu.addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(QKeySequence(key));
@@ -117,28 +113,24 @@ void PageWindow::createMenu()
         // The shortcuts also work while the pop-up is closed.
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
-        connect(action, &QAction::triggered, this, [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this, [this, handler] { runHandler(handler); });
         return action;
     };
 
-    item("PrintOption", QStringLiteral("印刷設定(&O)"), Qt::CTRL | Qt::Key_O, &PageWindow::PrintOption_Click);
-    item("Print", QStringLiteral("印刷(&P)"), Qt::CTRL | Qt::Key_P, &PageWindow::Print_Click);
+    item("PrintOption", QStringLiteral("印刷設定(&O)"), Qt::CTRL | Qt::Key_O, [this] { PrintOption_Click(); });
+    item("Print", QStringLiteral("印刷(&P)"), Qt::CTRL | Qt::Key_P, [this] { Print_Click(); });
     QAction* separator = m_menu.addSeparator();
     separator->setObjectName(QStringLiteral("K1"));
-    item("Qeit", QStringLiteral("終了(&Q)"), Qt::CTRL | Qt::Key_Q, &PageWindow::Qeit_Click);
+    item("Qeit", QStringLiteral("終了(&Q)"), Qt::CTRL | Qt::Key_Q, [this] { Qeit_Click(); });
 }
 
-void PageWindow::routeClick(PageLabel* label, void (PageWindow::*handler)())
+template <typename Element>
+void PageWindow::routeClick(Element* element, const Handler& handler)
 {
-    connect(label, &PageLabel::clicked, this, [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
+    connect(element, &Element::clicked, this, [this, handler] { runHandler(handler); });
 }
 
-void PageWindow::routeClick(PictureBox* box, const std::function<void()>& handler)
-{
-    connect(box, &PictureBox::clicked, this, [this, handler] { runHandler(handler); });
-}
-
-void PageWindow::runHandler(const std::function<void()>& handler)
+void PageWindow::runHandler(const Handler& handler)
 {
     try {
         handler();

@@ -4,6 +4,7 @@
 #include "composer/picturefiles.h"
 #include "hidden/hiddenmessage.h"
 #include "printing/printcommands.h"
+#include "runtimeservices.h"
 
 #include <QMenu>
 #include <QWidget>
@@ -17,7 +18,6 @@ namespace velmo {
 class PageLabel;
 class PictureBox;
 class RandomSource;
-class RuntimeServices;
 
 // The page window: one fixed 327 x 440 page laid out like a newspaper's front
 // page. It is filled once by Form_Load and never changes afterwards. Every
@@ -26,7 +26,7 @@ class RuntimeServices;
 // intent to the runtime services: it shows no box or menu by itself.
 class PageWindow : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int borderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(velmo::BorderStyle borderStyle READ borderStyle WRITE setBorderStyle)
 
 public:
     static constexpr QSize ClientSize{327, 440};
@@ -56,12 +56,9 @@ public:
     void Print_Click();
     void Qeit_Click();
 
-    // 0 = no border, 1 = fixed single border. The value is recorded while a
-    // print runs; the image that is printed is the client area either way.
-    int borderStyle() const { return m_borderStyle; }
-    void setBorderStyle(int style) { m_borderStyle = style; }
+    BorderStyle borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(BorderStyle style) { m_borderStyle = style; }
 
-    const DrawRecord& drawRecord() const { return m_drawRecord; }
     const HiddenMessage& hiddenMessage() const { return m_hiddenMessage; }
     HiddenMessage& hiddenMessage() { return m_hiddenMessage; }
     QMenu& menu() { return m_menu; }
@@ -70,18 +67,21 @@ public:
 private:
     void createElements();
     void createMenu();
-    // Runs a click handler. An error that escapes it is reported as an
-    // unhandled error and ends the program with a non-zero status.
-    void runHandler(const std::function<void()>& handler);
-    void routeClick(PageLabel* label, void (PageWindow::*handler)());
-    void routeClick(PictureBox* box, const std::function<void()>& handler);
+    using Handler = std::function<void()>;
+    // Runs a click or menu handler. An error that escapes it is reported as
+    // an unhandled error and ends the program with a non-zero status.
+    void runHandler(const Handler& handler);
+    // Runs handler through runHandler on every click of a label or box.
+    template <typename Element>
+    void routeClick(Element* element, const Handler& handler);
     void loadPagePictures(const PageContent& page);
 
     RuntimeServices& m_services;
     PrintCommands m_printCommands;
     HiddenMessage m_hiddenMessage;
+    // What the draws selected; kept with the window, read by nothing.
     DrawRecord m_drawRecord;
-    int m_borderStyle = 1;
+    BorderStyle m_borderStyle = BorderStyle::FixedSingle;
 
     PageLabel* m_見出し大 = nullptr;
     PictureBox* m_写真 = nullptr;

@@ -4,14 +4,12 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDebug>
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
-
-#include <cstdio>
 
 namespace velmo {
 
@@ -20,28 +18,13 @@ QtRuntimeServices::~QtRuntimeServices() = default;
 
 MessageAnswer QtRuntimeServices::messageBox(const QString& prompt, MessageStyle style, const QString& title)
 {
-    QMessageBox box(m_pageWindow);
-    box.setWindowTitle(title);
-    box.setText(prompt);
-    QPushButton* ok = nullptr;
-    if (style == MessageStyle::OkCancelQuestion) {
-        box.setIcon(QMessageBox::Question);
-        ok = box.addButton(QMessageBox::Ok);
-        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-        box.setDefaultButton(ok);
-        box.setEscapeButton(cancel);
-    } else {
-        box.setIcon(QMessageBox::Warning);
-        ok = box.addButton(QMessageBox::Ok);
-        box.setDefaultButton(ok);
-        box.setEscapeButton(ok);
-    }
-    box.exec();
     if (style == MessageStyle::OkExclamation) {
+        QMessageBox::warning(m_pageWindow, title, prompt, QMessageBox::Ok);
         return MessageAnswer::Ok;
     }
-    // Esc and the close button answer Cancel.
-    return box.clickedButton() == ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    // Esc and the close button answer Cancel, the box's escape button.
+    const auto answer = QMessageBox::question(m_pageWindow, title, prompt, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    return answer == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
 void QtRuntimeServices::popupMenu(QMenu& menu)
@@ -61,12 +44,10 @@ QImage QtRuntimeServices::loadPicture(const QString& fileName)
 
 QPrinter& QtRuntimeServices::currentPrinter()
 {
-    // Without any printer Qt falls back to a PDF writer with no file. That
-    // fallback is not kept: the printers are looked up again on the next use,
-    // so that a print system that comes back later is found.
-    const bool noPrinter = m_printer && m_printer->outputFormat() == QPrinter::PdfFormat
-                           && m_printer->outputFileName().isEmpty();
-    if (!m_printer || noPrinter) {
+    // Qt's stand-in for a missing print system is not kept: the printers are
+    // looked up again on the next use, so that a print system that comes
+    // back later is found.
+    if (!m_printer || isMissingPrinter(*m_printer)) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
     return *m_printer;
@@ -86,18 +67,16 @@ void QtRuntimeServices::printWindow(QWidget& window)
     printPage(window, currentPrinter());
 }
 
-void QtRuntimeServices::setBorderStyle(QWidget& window, int style)
+void QtRuntimeServices::setBorderStyle(QWidget& window, BorderStyle style)
 {
-    window.setProperty("borderStyle", style);
+    window.setProperty("borderStyle", QVariant::fromValue(style));
 }
 
 void QtRuntimeServices::reportUnhandledError(const QString& message)
 {
     const QString text = QStringLiteral("エラーが発生したため、Velmo NewsPaper を終了します。\n\n") + message;
-    std::fprintf(stderr, "velmo-newspaper: %s\n", message.toUtf8().constData());
-    std::fflush(stderr);
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Velmo NewsPaper"), text, QMessageBox::Ok);
-    box.exec();
+    qCritical().noquote().nospace() << "velmo-newspaper: " << message;
+    QMessageBox::critical(nullptr, QStringLiteral("Velmo NewsPaper"), text);
 }
 
 } // namespace velmo

@@ -31,7 +31,7 @@ public:
     QPrinter& currentPrinter() override;
     void showPrinterSetup(QWidget& parent) override;
     void printWindow(QWidget& window) override;
-    void setBorderStyle(QWidget& window, int style) override;
+    void setBorderStyle(QWidget& window, BorderStyle style) override;
     void reportUnhandledError(const QString& message) override;
 
 private:

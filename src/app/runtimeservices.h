@@ -17,6 +17,11 @@ enum class MessageStyle {
     OkExclamation = 48,    // OK alone, exclamation icon
 };
 
+// The page window's border. A print switches it off and back on again; the
+// value is kept on the window, and the printed image is the client area
+// whichever it is, so the native frame itself is left as it is.
+enum class BorderStyle { None = 0, FixedSingle = 1 };
+
 // The button that closed a message box. Closing a box any other way than with
 // OK (Esc, the close button) answers Cancel.
 enum class MessageAnswer { Ok = 1, Cancel = 2 };
@@ -64,8 +69,8 @@ public:
     // Throws RuntimeError when the job cannot be done.
     virtual void printWindow(QWidget& window) = 0;
 
-    // 0 = no border, 1 = fixed single border.
-    virtual void setBorderStyle(QWidget& window, int style) = 0;
+    // Stores the window's "borderStyle" property.
+    virtual void setBorderStyle(QWidget& window, BorderStyle style) = 0;
 
     // Reports an error that no handler deals with; the caller then ends the
     // program with a non-zero status.

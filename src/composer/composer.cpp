@@ -57,7 +57,6 @@ QString composeArticle(RandomSource& source, DrawRecord& record)
 
     const auto& p = record.articlePhrases;
     QString article;
-    article.reserve(176);
     article += p[0];
     article += p[1];
     article += p[2];
@@ -78,7 +77,6 @@ QString composeTopicColumn(RandomSource& source, DrawRecord& record)
     const int word = drawIndex(source, static_cast<int>(topic.words.size()));
 
     QString column;
-    column.reserve(160);
     column += view(topic.title);
     column += view(phrases::TopicLineBreak);
     column += view(topic.lead);

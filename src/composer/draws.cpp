@@ -42,6 +42,9 @@ private:
 int checkedFloor(float r, int factor, int base)
 {
     const FloatingPointFlagsScope flags;
+    // The compiler does not know that the status flags depend on the
+    // arithmetic: volatile makes each step happen, in order, between the
+    // checks instead of being folded or moved past them.
     volatile double product = static_cast<double>(r) * factor;
     checkFloatingPointStatus("product");
     volatile double sum = product + base;

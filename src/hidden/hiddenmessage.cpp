@@ -33,14 +33,4 @@ void HiddenMessage::showGreeting(RuntimeServices& services) const
     }
 }
 
-const std::array<QStringView, 4>& HiddenMessage::greeting()
-{
-    return Greeting;
-}
-
-QStringView HiddenMessage::greetingTitle()
-{
-    return GreetingTitle;
-}
-
 } // namespace velmo

@@ -28,9 +28,6 @@ public:
     // own box that waits for OK. Does not change the count.
     void showGreeting(RuntimeServices& services) const;
 
-    static const std::array<QStringView, 4>& greeting();
-    static QStringView greetingTitle();
-
     // For tests: start from a given count, as after that many clicks.
     void setHeadlineClickCountForTesting(int count) { m_headlineClickCount = count; }
 

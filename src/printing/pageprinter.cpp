@@ -49,11 +49,14 @@ private:
 
 } // namespace
 
+bool isMissingPrinter(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
+}
+
 void printPage(QWidget& window, QPrinter& printer)
 {
-    // Without any installed printer Qt quietly turns the printer into a PDF
-    // writer with no file to write to; that is no printer at all.
-    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
+    if (isMissingPrinter(printer)) {
         throw RuntimeError("印刷できるプリンタがありません。");
     }
 

@@ -14,9 +14,6 @@ const QString FailurePrompt = QStringLiteral("エラーです。プリンタの�
 const QString FailureTitle = QStringLiteral("印刷エラー");
 const QString SetupFailureTitle = QStringLiteral("印刷設定");
 
-constexpr int NoBorder = 0;
-constexpr int FixedSingleBorder = 1;
-
 } // namespace
 
 PrintCommands::PrintCommands(RuntimeServices& services, QWidget& pageWindow)
@@ -31,13 +28,13 @@ void PrintCommands::Print_Click()
         if (m_services.messageBox(ConfirmPrompt, MessageStyle::OkCancelQuestion, ConfirmTitle) != MessageAnswer::Ok) {
             return;
         }
-        m_services.setBorderStyle(m_pageWindow, NoBorder);
+        m_services.setBorderStyle(m_pageWindow, BorderStyle::None);
         m_services.printWindow(m_pageWindow);
-        m_services.setBorderStyle(m_pageWindow, FixedSingleBorder);
+        m_services.setBorderStyle(m_pageWindow, BorderStyle::FixedSingle);
     } catch (const std::exception&) {
         // Whatever went wrong, the user sees the one print error box and the
         // window gets its border back.
-        m_services.setBorderStyle(m_pageWindow, FixedSingleBorder);
+        m_services.setBorderStyle(m_pageWindow, BorderStyle::FixedSingle);
         m_services.messageBox(FailurePrompt, MessageStyle::OkExclamation, FailureTitle);
     }
 }

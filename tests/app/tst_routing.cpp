@@ -216,7 +216,7 @@ void TestRouting::realMenuAccessKeyLeadsToRealConfirmation()
     QCOMPARE(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
-    QCOMPARE(window.borderStyle(), 1);
+    QCOMPARE(window.borderStyle(), velmo::BorderStyle::FixedSingle);
     QVERIFY(window.isVisible());
 }
 

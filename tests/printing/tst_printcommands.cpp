@@ -113,13 +113,13 @@ void TestPrintCommands::cancelPrintsNothing()
     m_window->Print_Click();
 
     QCOMPARE(m_services->calls, QStringList{ConfirmBox});
-    QCOMPARE(m_window->borderStyle(), 1);
+    QCOMPARE(m_window->borderStyle(), velmo::BorderStyle::FixedSingle);
     QVERIFY(!QFileInfo::exists(m_dir->filePath(u"page.pdf"_s)));
 }
 
 void TestPrintCommands::okPrintsThePageOnOnePage()
 {
-    int borderWhilePrinting = -1;
+    auto borderWhilePrinting = velmo::BorderStyle::FixedSingle;
     m_services->onPrintWindow = [this, &borderWhilePrinting](QWidget& window) {
         borderWhilePrinting = m_window->borderStyle();
         velmo::printPage(window, m_services->currentPrinter());
@@ -127,8 +127,8 @@ void TestPrintCommands::okPrintsThePageOnOnePage()
     m_window->Print_Click();
 
     QCOMPARE(m_services->calls, PrintedCalls);
-    QCOMPARE(borderWhilePrinting, 0);
-    QCOMPARE(m_window->borderStyle(), 1);
+    QCOMPARE(borderWhilePrinting, velmo::BorderStyle::None);
+    QCOMPARE(m_window->borderStyle(), velmo::BorderStyle::FixedSingle);
     const QString pdfName = m_dir->filePath(u"page.pdf"_s);
     const QByteArray pdf = readAll(pdfName);
     QVERIFY(pdf.startsWith("%PDF"));
@@ -173,7 +173,7 @@ void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain()
     m_window->Print_Click();
 
     QCOMPARE(m_services->calls, FailedCalls);
-    QCOMPARE(m_window->borderStyle(), 1);
+    QCOMPARE(m_window->borderStyle(), velmo::BorderStyle::FixedSingle);
     QVERIFY(!QFileInfo::exists(missingFolder));
 
     // With the printer back in order the next run prints.
@@ -197,7 +197,7 @@ void TestPrintCommands::setupCancelledChangesNothing()
     QCOMPARE(m_services->calls, (QStringList{u"showPrinterSetup"_s, u"showPrinterSetup"_s}));
     QCOMPARE(printer.outputFileName(), fileName);
     QVERIFY(printer.pageLayout().isEquivalentTo(layout));
-    QCOMPARE(m_window->borderStyle(), 1);
+    QCOMPARE(m_window->borderStyle(), velmo::BorderStyle::FixedSingle);
 }
 
 void TestPrintCommands::setupChoiceIsUsedByTheNextPrint()

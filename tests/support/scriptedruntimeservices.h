@@ -92,10 +92,10 @@ public:
         onPrintWindow ? onPrintWindow(window) : printPage(window, currentPrinter());
     }
 
-    void setBorderStyle(QWidget& window, int style) override
+    void setBorderStyle(QWidget& window, BorderStyle style) override
     {
-        calls.append(QStringLiteral("setBorderStyle|%1").arg(style));
-        window.setProperty("borderStyle", style);
+        calls.append(QStringLiteral("setBorderStyle|%1").arg(static_cast<int>(style)));
+        window.setProperty("borderStyle", QVariant::fromValue(style));
     }
 
     void reportUnhandledError(const QString& message) override
