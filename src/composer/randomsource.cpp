@@ -18,10 +18,13 @@ void RandomSource::seed(std::uint64_t value)
 
 float RandomSource::nextValue()
 {
-    // The top 24 bits of a 32-bit output, scaled by 2^-24: every result is
-    // exactly representable and the largest is 1 - 2^-24.
-    const std::uint32_t bits = static_cast<std::uint32_t>(m_engine()) >> 8;
-    return static_cast<float>(bits) * 0x1p-24f;
+    return valueFromBits(static_cast<std::uint32_t>(m_engine()));
+}
+
+float RandomSource::valueFromBits(std::uint32_t bits)
+{
+    // All 32 bits scaled by 2^-32 would round the largest outputs up to 1.0.
+    return static_cast<float>(bits >> 8) * 0x1p-24f;
 }
 
 } // namespace velmo

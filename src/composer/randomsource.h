@@ -24,6 +24,10 @@ public:
     // Returns the next value in [0, 1) and advances the source by one step.
     virtual float nextValue();
 
+    // One 32-bit output of the engine as a value in [0, 1): its top 24 bits
+    // scaled by 2^-24, so every result is exact and the largest is 1 - 2^-24.
+    static float valueFromBits(std::uint32_t bits);
+
 private:
     std::mt19937 m_engine;
 };
