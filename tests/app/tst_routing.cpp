@@ -130,6 +130,10 @@ void TestRouting::clickOnElementOpensMenuOnce()
     QTest::mouseClick(target, button);
     QCOMPARE(services.calls, QStringList{u"popupMenu"_s});
     QCOMPARE(shown, &window.menu());
+    // A press dragged off the element before its release is no click.
+    QTest::mousePress(target, button);
+    QTest::mouseRelease(target, button, {}, QPoint(-3, -3));
+    QCOMPARE(services.calls.size(), 1);
 }
 
 void TestRouting::clickOnBackgroundOpensNothing()
