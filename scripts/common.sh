@@ -8,14 +8,16 @@ VELMO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELMO_BUILD="${VELMO_BUILD:-$VELMO_ROOT/build}"
 
 # Build tools and Qt, the Japanese fonts the page stands in with, Qt's own
-# Japanese texts, and what the tests drive the program with (Python, an X
-# server, xdotool, ImageMagick, a private CUPS with a PDF printer, poppler).
+# Japanese texts, and what the tests drive the program with (Python, the
+# locales they render the page in, an X server with a window manager,
+# xdotool, ImageMagick, a private CUPS with a PDF printer, poppler).
 VELMO_PACKAGES=(
     g++ cmake ninja-build pkg-config file dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
-    fonts-ipafont-gothic fonts-ipafont-mincho fonts-kouzan-mouhitsu fonts-noto-cjk
-    libbenchmark-dev libx11-dev
-    python3 xvfb xauth xdotool x11-utils imagemagick poppler-utils
+    libfontconfig-dev libxcb1-dev
+    fonts-ipafont-gothic fonts-ipafont-mincho fonts-kouzan-mouhitsu fonts-monapo fonts-horai-umefont fonts-noto-cjk
+    libharfbuzz-bin libbenchmark-dev libx11-dev
+    python3 locales xvfb xauth openbox xdotool x11-utils imagemagick poppler-utils
     cups cups-bsd cups-client printer-driver-cups-pdf
     desktop-file-utils appstream lintian
     clang libclang-rt-14-dev
@@ -40,6 +42,37 @@ velmo_install_packages() {
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -q
     "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The locales the tests render the page in, besides C.UTF-8.
+VELMO_LOCALES=(ja_JP.UTF-8 en_US.UTF-8)
+
+velmo_generate_locales() {
+    local available
+    available="$(locale -a)"
+    local missing=()
+    local locale
+    for locale in "${VELMO_LOCALES[@]}"; do
+        if ! grep -qx "${locale/UTF-8/utf8}" <<<"$available"; then
+            missing+=("$locale")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Generating locales: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    for locale in "${missing[@]}"; do
+        # Uncommented in /etc/locale.gen, so that a later locale-gen keeps it.
+        "${sudo[@]}" sed -i -E "s/^# *(${locale//./\\.} UTF-8)\$/\\1/" /etc/locale.gen
+        if ! grep -qx "$locale UTF-8" /etc/locale.gen; then
+            echo "$locale UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    "${sudo[@]}" locale-gen
 }
 
 # velmo_build <build-folder> [extra cmake arguments...]

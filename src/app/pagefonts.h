@@ -24,8 +24,13 @@ void installFontStandIns();
 
 // The family the page's text is drawn in: the family itself where it is
 // installed, otherwise the first installed of its stand-ins, otherwise the
-// family unchanged. Needs the application object.
+// family unchanged. Families are matched by any of their names, so the answer
+// is the same in every locale.
 QString installedFamily(const QString& family);
+
+// Whether any installed font has Japanese text. Without one the page shows
+// empty boxes.
+bool japaneseFontInstalled();
 
 // The font a label's text is drawn in: the asked font with the family that
 // installedFamily() finds for it, and the weight its stand-in needs to look

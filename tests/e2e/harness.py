@@ -1,6 +1,7 @@
-"""Drives the real executable on a private Xvfb without a window manager
-(so the tests give the focus back themselves) with xdotool, xwininfo, xprop
-and ImageMagick. Run one group: python3 test_window.py --bin build/bin."""
+"""Drives the real executable on a private Xvfb with xdotool, xwininfo, xprop
+and ImageMagick. There is no window manager (so the tests give the focus back
+themselves) unless a test starts openbox on the same display. Run one group:
+python3 test_window.py --bin build/bin."""
 
 import argparse
 import ctypes
@@ -169,7 +170,10 @@ class Window:
 
     @property
     def is_page(self):
-        return self.title == TITLE and self.size == PAGE_SIZE and not self.is_popup and not self.is_dialog
+        """The page window, at any whole scale factor."""
+        scale = self.size[0] // PAGE_SIZE[0]
+        return (self.title == TITLE and scale > 0 and self.size == (PAGE_SIZE[0] * scale, PAGE_SIZE[1] * scale)
+                and not self.is_popup and not self.is_dialog)
 
 
 class Session:
@@ -196,8 +200,30 @@ class Session:
         self.display = f":{number}"
         self.tool_env = dict(os.environ, DISPLAY=self.display, LC_ALL="C.UTF-8")
         self.tool_env.pop("XAUTHORITY", None)
+        self._window_manager = None
+
+    def start_window_manager(self):
+        """openbox, until stop_window_manager(); it frames every window."""
+        self._window_manager = subprocess.Popen(
+            ["openbox", "--sm-disable"], env=self.tool_env | {"HOME": str(self.scratch)}, stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=die_with_parent)
+        if not poll(lambda: b"window id" in run_tool(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], self.tool_env,
+                                                     check=False).stdout, START_TIMEOUT):
+            raise RuntimeError("openbox did not start")
+
+    def stop_window_manager(self):
+        if self._window_manager is not None:
+            self._window_manager.terminate()
+            self._window_manager.wait(10)
+            self._window_manager = None
+
+    def frame_extents(self, window):
+        """(left, right, top, bottom) of the window manager's frame."""
+        found = run_tool(["xprop", "-id", str(window.id), "_NET_FRAME_EXTENTS"], self.tool_env).stdout.decode()
+        return tuple(map(int, re.findall(r"\d+", found.partition("=")[2])))
 
     def close(self):
+        self.stop_window_manager()
         self._xvfb.terminate()
         try:
             self._xvfb.wait(10)

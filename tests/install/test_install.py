@@ -97,9 +97,11 @@ def test_package(args, scratch):
     debs = list(scratch.glob(f"{PACKAGE}_*.deb"))
     check(len(debs) == 1, f"cpack made {[d.name for d in debs]}")
     deb = debs[0]
-    fields = {name: run("dpkg-deb", "-f", deb, name).strip() for name in ("Package", "Section", "Depends")}
+    fields = {name: run("dpkg-deb", "-f", deb, name).strip() for name in ("Package", "Section", "Depends", "Recommends")}
     check(fields["Package"] == PACKAGE and fields["Section"] == "misc", f"unexpected control fields {fields}")
     check("libqt6widgets6" in fields["Depends"], f"the Qt libraries are missing from Depends: {fields['Depends']}")
+    check("fonts-ipafont-gothic | fonts-noto-cjk" in fields["Depends"] and "fonts-kouzan-mouhitsu" in fields["Recommends"],
+          f"a font with all of the page's text must be a dependency, the brush fonts recommended: {fields}")
 
     # Paths new with the package must be gone after the purge.
     contents = [line.split(maxsplit=5)[5].split(" -> ")[0] for line in run("dpkg-deb", "-c", deb).splitlines()]
