@@ -133,6 +133,7 @@ void TestPrintCommands::okPrintsThePageOnOnePage()
     const QByteArray pdf = readAll(pdfName);
     QVERIFY(pdf.startsWith("%PDF"));
     QCOMPARE(pdfPageCount(pdf), 1);
+    QVERIFY2(!pdf.contains("/DCTDecode"), "the pictures are stored without lossy compression");
 
     // Sharp means drawn for the printer: the text as fonts, or the page as a
     // picture of the printer's own resolution - never the 327 pixels of the
