@@ -1,6 +1,7 @@
 #include "qtruntimeservices.h"
 
 #include "printing/pageprinter.h"
+#include "printing/printersetup.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -74,11 +75,17 @@ QPrinter& QtRuntimeServices::currentPrinter()
 
 void QtRuntimeServices::showPrinterSetup(QWidget& parent)
 {
-    QPrintDialog dialog(&currentPrinter(), &parent);
+    // The dialog writes into its printer while the user is still choosing:
+    // picking another queue or the PDF file switches the printer at once,
+    // whatever button closes the dialog later. So it works on a draft made
+    // from the current printer, and only an accepted draft takes its place.
+    auto draft = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    copyPrinterSetup(currentPrinter(), *draft);
+    QPrintDialog dialog(draft.get(), &parent);
     dialog.setWindowTitle(QStringLiteral("印刷設定"));
-    // The dialog writes what the user confirms into the printer only when it
-    // is accepted; Cancel leaves it as it was.
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) {
+        m_printer = std::move(draft);
+    }
 }
 
 void QtRuntimeServices::printWindow(QWidget& window)

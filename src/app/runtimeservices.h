@@ -52,12 +52,16 @@ public:
     // unreadable, not a picture or too large to decode safely.
     virtual QImage loadPicture(const QString& fileName) = 0;
 
-    // The program's one current printer, used by every print of the run.
+    // The program's one current printer, used by every print of the run. A
+    // confirmed printer setup may put another printer in its place, so no
+    // reference to it is kept across showPrinterSetup.
     virtual QPrinter& currentPrinter() = 0;
 
-    // Shows the standard printer setup dialog on the current printer. What
-    // the user confirms becomes the current printer's setup; Cancel changes
-    // nothing. Throws RuntimeError if the dialog cannot be shown.
+    // Shows the standard printer setup dialog with the current printer's
+    // setup. What the user confirms becomes the current printer's setup and
+    // stays until the next confirmed setup; Cancel changes nothing, whatever
+    // was chosen in the dialog before it. Throws RuntimeError if the dialog
+    // cannot be shown.
     virtual void showPrinterSetup(QWidget& parent) = 0;
 
     // Prints an image of the window as one job on the current printer.
