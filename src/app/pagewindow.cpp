@@ -9,6 +9,7 @@
 #include "runtimeservices.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeySequence>
 
@@ -42,6 +43,7 @@ PageWindow::PageWindow(RuntimeServices& services, QWidget* parent)
 
     createElements();
     createMenu();
+    createKeys();
 }
 
 PageWindow::~PageWindow() = default;
@@ -128,6 +130,34 @@ void PageWindow::createMenu()
     item("Qeit", QStringLiteral("終了(&Q)"), Qt::CTRL | Qt::Key_Q, &PageWindow::Qeit_Click);
 }
 
+void PageWindow::createKeys()
+{
+    // Live keys of the window that are not items of the pop-up, which keeps
+    // its four entries.
+    auto key = [this](const char* name, const QList<QKeySequence>& keys, void (PageWindow::*handler)()) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
+    };
+    // The Menu key arrives as a context menu event (contextMenuEvent);
+    // Shift+F10 is its stand-in on keyboards without one.
+    key("KeyboardMenu", {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, &PageWindow::showPageMenuFromKeyboard);
+    key("CopyPage", QKeySequence::keyBindings(QKeySequence::Copy), &PageWindow::copyPage);
+}
+
+void PageWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    runHandler([this] { showPageMenuFromKeyboard(); });
+}
+
 void PageWindow::routeClick(PageLabel* label, void (PageWindow::*handler)())
 {
     connect(label, &PageLabel::clicked, this, [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
@@ -187,6 +217,23 @@ PictureBox& PageWindow::pictureBox(PictureBoxId box) const
 void PageWindow::showPageMenu()
 {
     m_services.popupMenu(m_menu);
+}
+
+void PageWindow::showPageMenuFromKeyboard()
+{
+    // Only the picture boxes take the focus.
+    QWidget* anchor = qobject_cast<PictureBox*>(focusWidget());
+    if (anchor == nullptr) {
+        anchor = this;
+    }
+    m_services.popupMenuAt(m_menu, anchor->mapToGlobal(anchor->rect().center()));
+}
+
+void PageWindow::copyPage()
+{
+    // grab() renders at the window's device pixel ratio and keeps it in the
+    // image, so a paste shows the page at its size on screen.
+    m_services.copyImageToClipboard(grab().toImage());
 }
 
 void PageWindow::見出し大_Click()

@@ -3,9 +3,11 @@
 #include "printing/pageprinter.h"
 #include "printing/printersetup.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -48,6 +50,16 @@ MessageAnswer QtRuntimeServices::messageBox(const QString& prompt, MessageStyle 
 void QtRuntimeServices::popupMenu(QMenu& menu)
 {
     menu.exec(QCursor::pos());
+}
+
+void QtRuntimeServices::popupMenuAt(QMenu& menu, QPoint globalPosition)
+{
+    menu.exec(globalPosition);
+}
+
+void QtRuntimeServices::copyImageToClipboard(const QImage& image)
+{
+    QGuiApplication::clipboard()->setImage(image);
 }
 
 QString QtRuntimeServices::executableFolder()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include <stdexcept>
@@ -43,6 +44,13 @@ public:
     // Shows the menu as a pop-up at the mouse pointer and returns when it has
     // closed; a chosen item's handler has run to its end by then.
     virtual void popupMenu(QMenu& menu) = 0;
+
+    // The same with the menu's top-left corner at a point of the screen, for
+    // a pop-up opened from the keyboard.
+    virtual void popupMenuAt(QMenu& menu, QPoint globalPosition) = 0;
+
+    // Puts the image on the clipboard, where other programs can paste it.
+    virtual void copyImageToClipboard(const QImage& image) = 0;
 
     // The folder that holds the running executable. The working directory
     // plays no part in finding the pictures.

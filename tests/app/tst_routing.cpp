@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -95,10 +97,13 @@ private slots:
     void clickOnBackgroundOpensNothing();
     void menuItems();
     void shortcutsWorkWithThePopupClosed();
+    void keyboardOpensTheMenuAtTheFocusedBox_data();
+    void keyboardOpensTheMenuAtTheFocusedBox();
 
     void realMenuAccessKeyLeadsToRealConfirmation();
     void realMessageBoxAnswers_data();
     void realMessageBoxAnswers();
+    void realCopyPutsThePageOnTheClipboard();
     void realPrinterSetupKeepsTheConfirmedSetup();
 };
 
@@ -203,6 +208,50 @@ void TestRouting::shortcutsWorkWithThePopupClosed()
     QCOMPARE(services.callsStartingWith(u"popupMenu"_s).size(), 0);
 }
 
+void TestRouting::keyboardOpensTheMenuAtTheFocusedBox_data()
+{
+    QTest::addColumn<QString>("focus"); // a picture box, or none
+    QTest::addColumn<QString>("key");
+
+    for (const QString& key : {u"Menu"_s, u"Shift+F10"_s}) {
+        for (const QString& focus : {u"写真"_s, u"広告2"_s, QString()}) {
+            QTest::addRow("%s at %s", qPrintable(key), focus.isEmpty() ? "no box" : qPrintable(focus)) << focus << key;
+        }
+    }
+}
+
+void TestRouting::keyboardOpensTheMenuAtTheFocusedBox()
+{
+    QFETCH(QString, focus);
+    QFETCH(QString, key);
+
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+    QVERIFY(showPage(window));
+    QWidget* anchor = focus.isEmpty() ? &window : pageElement(window, focus);
+    if (focus.isEmpty()) {
+        QApplication::focusWidget()->clearFocus();
+    } else {
+        anchor->setFocus(Qt::TabFocusReason);
+    }
+
+    QMenu* shown = nullptr;
+    services.onPopupMenu = [&shown](QMenu& menu) { shown = &menu; };
+    if (key == u"Menu"_s) {
+        // The platform turns the Menu key into a keyboard context menu event
+        // for the focused widget, or the window when none has the focus.
+        QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, target->rect().center(),
+                                target->mapToGlobal(target->rect().center()));
+        QApplication::sendEvent(target, &event);
+    } else {
+        QTest::keySequence(&window, QKeySequence(key));
+    }
+    const QPoint centre = anchor->mapToGlobal(anchor->rect().center());
+    QCOMPARE(services.calls, QStringList{u"popupMenuAt|%1,%2"_s.arg(centre.x()).arg(centre.y())});
+    QCOMPARE(shown, &window.menu());
+}
+
 void TestRouting::realMenuAccessKeyLeadsToRealConfirmation()
 {
     velmo::QtRuntimeServices services;
@@ -258,6 +307,19 @@ void TestRouting::realMessageBoxAnswers()
     QCOMPARE(seen.text, u"本文"_s);
     QCOMPARE(seen.icon, question ? QMessageBox::Question : QMessageBox::Warning);
     QCOMPARE(seen.buttons, question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void TestRouting::realCopyPutsThePageOnTheClipboard()
+{
+    velmo::QtRuntimeServices services;
+    PageWindow window(services);
+    QVERIFY(showPage(window));
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), window.size() * window.devicePixelRatio());
+    QCOMPARE(copied.pixelColor(copied.width() - 2, copied.height() / 2), QColor(0xE0, 0xE0, 0xE0));
+    QCOMPARE(window.menu().actions().size(), 4);
 }
 
 void TestRouting::realPrinterSetupKeepsTheConfirmedSetup()
