@@ -230,7 +230,9 @@ void TestRouting::keyboardOpensTheMenuAtTheFocusedBox()
     QVERIFY(showPage(window));
     QWidget* anchor = focus.isEmpty() ? &window : pageElement(window, focus);
     if (focus.isEmpty()) {
-        QApplication::focusWidget()->clearFocus();
+        if (QWidget* focused = QApplication::focusWidget()) {
+            focused->clearFocus();
+        }
     } else {
         anchor->setFocus(Qt::TabFocusReason);
     }
