@@ -18,7 +18,7 @@ def unavailable_reason():
     """Why a private scheduler cannot be run here, or None if it can."""
     if os.geteuid() != 0:
         return "printing to a private CUPS needs root: the cups-pdf backend runs only as root"
-    for tool in ("cupsd", "lpadmin", "lpstat", "lpinfo", "pdfinfo", "pdftoppm", "unshare"):
+    for tool in ("cupsd", "lpadmin", "lpstat", "lpinfo", "pdfinfo", "pdfimages", "pdftoppm", "unshare"):
         if shutil.which(tool) is None:
             return f"{tool} is not installed (Debian packages cups, cups-client, poppler-utils, util-linux)"
     if not Path("/usr/lib/cups/backend/cups-pdf").exists():
