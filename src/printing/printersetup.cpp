@@ -23,7 +23,8 @@ void copyPrinterSetup(const QPrinter& from, QPrinter& to)
     if (from.outputFormat() == QPrinter::NativeFormat) {
         to.setPrinterName(from.printerName());
     }
-    // After the queue: choosing a queue resets the paper to its default.
+    // After the queue, which adapts the paper, colour and two-sided printing
+    // to what it supports.
     to.setPageLayout(from.pageLayout());
 
     to.setCopyCount(from.copyCount());
