@@ -28,7 +28,9 @@ PageLabel::PageLabel(QWidget* parent)
 void PageLabel::setCaption(const QString& caption)
 {
     m_caption = caption;
-    setAccessibleName(caption);
+    // Screen readers take a line feed for a line break but may read a bare
+    // carriage return as nothing at all, joining the lines' words.
+    setAccessibleName(QString(caption).replace(QChar(u'\r'), QChar(u'\n')));
     m_layoutValid = false;
     update();
 }

@@ -11,7 +11,8 @@ namespace velmo {
 // with Unicode line breaking (so a line never starts with "。", "、" or "」"),
 // starts a new line at every U+000D, aligns the text top-left and clips what
 // does not fit below its bottom edge. It never resizes to its text. The
-// caption is kept exactly as set; it is also the label's accessible name.
+// caption is kept exactly as set; it is also the label's accessible name,
+// with its line breaks as line feeds.
 class PageLabel : public QWidget {
     Q_OBJECT
 

@@ -1,11 +1,14 @@
 #include "qtruntimeservices.h"
 
 #include "printing/pageprinter.h"
+#include "printing/printersetup.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -32,6 +35,16 @@ void QtRuntimeServices::popupMenu(QMenu& menu)
     menu.exec(QCursor::pos());
 }
 
+void QtRuntimeServices::popupMenuAt(QMenu& menu, QPoint globalPosition)
+{
+    menu.exec(globalPosition);
+}
+
+void QtRuntimeServices::copyImageToClipboard(const QImage& image)
+{
+    QGuiApplication::clipboard()->setImage(image);
+}
+
 QString QtRuntimeServices::executableFolder()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
@@ -55,11 +68,17 @@ QPrinter& QtRuntimeServices::currentPrinter()
 
 void QtRuntimeServices::showPrinterSetup(QWidget& parent)
 {
-    QPrintDialog dialog(&currentPrinter(), &parent);
+    // The dialog writes into its printer while the user is still choosing:
+    // picking another queue or the PDF file switches the printer at once,
+    // whatever button closes the dialog later. So it works on a draft made
+    // from the current printer, and only an accepted draft takes its place.
+    auto draft = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    copyPrinterSetup(currentPrinter(), *draft);
+    QPrintDialog dialog(draft.get(), &parent);
     dialog.setWindowTitle(QStringLiteral("印刷設定"));
-    // The dialog writes what the user confirms into the printer only when it
-    // is accepted; Cancel leaves it as it was.
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) {
+        m_printer = std::move(draft);
+    }
 }
 
 void QtRuntimeServices::printWindow(QWidget& window)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include <stdexcept>
@@ -49,6 +50,13 @@ public:
     // closed; a chosen item's handler has run to its end by then.
     virtual void popupMenu(QMenu& menu) = 0;
 
+    // The same with the menu's top-left corner at a point of the screen, for
+    // a pop-up opened from the keyboard.
+    virtual void popupMenuAt(QMenu& menu, QPoint globalPosition) = 0;
+
+    // Puts the image on the clipboard, where other programs can paste it.
+    virtual void copyImageToClipboard(const QImage& image) = 0;
+
     // The folder that holds the running executable. The working directory
     // plays no part in finding the pictures.
     virtual QString executableFolder() = 0;
@@ -57,12 +65,16 @@ public:
     // unreadable, not a picture or too large to decode safely.
     virtual QImage loadPicture(const QString& fileName) = 0;
 
-    // The program's one current printer, used by every print of the run.
+    // The program's one current printer, used by every print of the run. A
+    // confirmed printer setup may put another printer in its place, so no
+    // reference to it is kept across showPrinterSetup.
     virtual QPrinter& currentPrinter() = 0;
 
-    // Shows the standard printer setup dialog on the current printer. What
-    // the user confirms becomes the current printer's setup; Cancel changes
-    // nothing. Throws RuntimeError if the dialog cannot be shown.
+    // Shows the standard printer setup dialog with the current printer's
+    // setup. What the user confirms becomes the current printer's setup and
+    // stays until the next confirmed setup; Cancel changes nothing, whatever
+    // was chosen in the dialog before it. Throws RuntimeError if the dialog
+    // cannot be shown.
     virtual void showPrinterSetup(QWidget& parent) = 0;
 
     // Prints an image of the window as one job on the current printer.

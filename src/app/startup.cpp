@@ -38,7 +38,9 @@ void configureApplication(QApplication& application)
 {
     application.setApplicationName(QString::fromLatin1(ApplicationName));
     application.setApplicationVersion(QString::fromLatin1(ApplicationVersion));
-    application.setDesktopFileName(QStringLiteral("velmo-newspaper"));
+    // The name of the installed desktop entry, so that the desktop shows the
+    // window with the entry's name and icon.
+    application.setDesktopFileName(QStringLiteral(VELMO_APP_ID));
     // Read as PNG by name: QIcon::addFile would have Qt load every image
     // format plugin to find out what the files are.
     QIcon icon;

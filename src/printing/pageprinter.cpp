@@ -80,6 +80,12 @@ void printPage(QWidget& window, QPrinter& printer)
     const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
     const QSizeF size = window.size();
     const qreal scale = std::min(area.width() / size.width(), area.height() / size.height());
+    // The pictures are small flat-colour drawings: they go to the printer
+    // pixel for pixel, without the lossy compression that Qt's PDF writer
+    // (which also feeds the print system) would otherwise apply, and without
+    // smoothing, so that they stay crisp at any size.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.translate((area.width() - size.width() * scale) / 2, (area.height() - size.height() * scale) / 2);
     painter.scale(scale, scale);
     painter.drawPicture(0, 0, page);

@@ -92,6 +92,11 @@ void TestPageWindow::windowSettings()
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(window.findChildren<QMenuBar*>().isEmpty());
+
+    // A frame named by its title, as screen readers expect a window.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
+    QCOMPARE(accessible->role(), QAccessible::Window);
+    QCOMPARE(accessible->text(QAccessible::Name), u"Velmo NewsPaper"_s);
 }
 
 void TestPageWindow::elementLayout_data()
@@ -212,6 +217,9 @@ void TestPageWindow::formLoadFillsThePage()
     PageLabel* topic = label(u"記事2"_s);
     QCOMPARE(topic->displayedLines().front().trimmed(), topic->caption().section(QChar(u'\r'), 0, 0));
     QCOMPARE(topic->caption().count(QChar(u'\r')), 1);
+    // Screen readers get the break as a line feed.
+    QCOMPARE(QAccessible::queryAccessibleInterface(topic)->text(QAccessible::Name),
+             QString(topic->caption()).replace(u'\r', u'\n'));
     QCOMPARE(topic->geometry(), QRect(40, 232, 281, 89));
 }
 

@@ -7,9 +7,18 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -88,14 +97,20 @@ private slots:
     void clickOnBackgroundOpensNothing();
     void menuItems();
     void shortcutsWorkWithThePopupClosed();
+    void keyboardOpensTheMenuAtTheFocusedBox_data();
+    void keyboardOpensTheMenuAtTheFocusedBox();
 
     void realMenuAccessKeyLeadsToRealConfirmation();
     void realMessageBoxAnswers_data();
     void realMessageBoxAnswers();
+    void realCopyPutsThePageOnTheClipboard();
+    void realPrinterSetupKeepsTheConfirmedSetup();
 };
 
 void TestRouting::initTestCase()
 {
+    // The printer setup dialog lists no print queues of this machine.
+    qputenv("CUPS_SERVER", "/nonexistent/velmo-test-cups.sock");
     velmo::installFontStandIns();
     // The tests close the page window on purpose; that must not end the
     // test run's own event loop.
@@ -197,6 +212,52 @@ void TestRouting::shortcutsWorkWithThePopupClosed()
     QCOMPARE(services.callsStartingWith(u"popupMenu"_s).size(), 0);
 }
 
+void TestRouting::keyboardOpensTheMenuAtTheFocusedBox_data()
+{
+    QTest::addColumn<QString>("focus"); // a picture box, or none
+    QTest::addColumn<QString>("key");
+
+    for (const QString& key : {u"Menu"_s, u"Shift+F10"_s}) {
+        for (const QString& focus : {u"写真"_s, u"広告2"_s, QString()}) {
+            QTest::addRow("%s at %s", qPrintable(key), focus.isEmpty() ? "no box" : qPrintable(focus)) << focus << key;
+        }
+    }
+}
+
+void TestRouting::keyboardOpensTheMenuAtTheFocusedBox()
+{
+    QFETCH(QString, focus);
+    QFETCH(QString, key);
+
+    ScriptedRuntimeServices services;
+    PageWindow window(services);
+    QVERIFY(showPage(window));
+    QWidget* anchor = focus.isEmpty() ? &window : pageElement(window, focus);
+    if (focus.isEmpty()) {
+        if (QWidget* focused = QApplication::focusWidget()) {
+            focused->clearFocus();
+        }
+    } else {
+        anchor->setFocus(Qt::TabFocusReason);
+    }
+
+    QMenu* shown = nullptr;
+    services.onPopupMenu = [&shown](QMenu& menu) { shown = &menu; };
+    if (key == u"Menu"_s) {
+        // The platform turns the Menu key into a keyboard context menu event
+        // for the focused widget, or the window when none has the focus.
+        QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, target->rect().center(),
+                                target->mapToGlobal(target->rect().center()));
+        QApplication::sendEvent(target, &event);
+    } else {
+        QTest::keySequence(&window, QKeySequence(key));
+    }
+    const QPoint centre = anchor->mapToGlobal(anchor->rect().center());
+    QCOMPARE(services.calls, QStringList{u"popupMenuAt|%1,%2"_s.arg(centre.x()).arg(centre.y())});
+    QCOMPARE(shown, &window.menu());
+}
+
 void TestRouting::realMenuAccessKeyLeadsToRealConfirmation()
 {
     velmo::QtRuntimeServices services;
@@ -252,6 +313,57 @@ void TestRouting::realMessageBoxAnswers()
     QCOMPARE(seen.text, u"本文"_s);
     QCOMPARE(seen.icon, question ? QMessageBox::Question : QMessageBox::Warning);
     QCOMPARE(seen.buttons, question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void TestRouting::realCopyPutsThePageOnTheClipboard()
+{
+    velmo::QtRuntimeServices services;
+    PageWindow window(services);
+    QVERIFY(showPage(window));
+    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+
+    const QImage copied = QGuiApplication::clipboard()->image();
+    QCOMPARE(copied.size(), window.size() * window.devicePixelRatio());
+    QCOMPARE(copied.pixelColor(copied.width() - 2, copied.height() / 2), QColor(0xE0, 0xE0, 0xE0));
+    QCOMPARE(window.menu().actions().size(), 4);
+}
+
+void TestRouting::realPrinterSetupKeepsTheConfirmedSetup()
+{
+    QTemporaryDir dir;
+    velmo::QtRuntimeServices services;
+    QPrinter& confirmed = services.currentPrinter();
+    confirmed.setOutputFileName(dir.filePath(u"confirmed.pdf"_s));
+    confirmed.setCopyCount(2);
+    confirmed.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF()));
+    confirmed.setColorMode(QPrinter::GrayScale);
+    const auto isConfirmedSetup = [&services, &dir] {
+        const QPrinter& printer = services.currentPrinter();
+        return printer.outputFileName() == dir.filePath(u"confirmed.pdf"_s) && printer.copyCount() == 2
+               && printer.pageLayout().pageSize().id() == QPageSize::A5
+               && printer.pageLayout().orientation() == QPageLayout::Landscape
+               && printer.colorMode() == QPrinter::GrayScale;
+    };
+
+    // The dialog shows the confirmed setup; what is changed and cancelled is
+    // dropped, and what is accepted unchanged stays as it was.
+    QWidget parent;
+    for (const auto button : {QDialogButtonBox::Cancel, QDialogButtonBox::Ok}) {
+        int shownCopies = 0;
+        whenShown(parent, [] { return qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()); },
+                  [&](QWidget* dialog) {
+                      auto* copies = dialog->findChild<QSpinBox*>(u"copies"_s);
+                      shownCopies = copies->value();
+                      if (button == QDialogButtonBox::Cancel) {
+                          copies->setValue(5);
+                          dialog->findChild<QLineEdit*>(u"filename"_s)->setText(dir.filePath(u"other.pdf"_s));
+                      }
+                      QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
+                  });
+        services.showPrinterSetup(parent);
+        QCOMPARE(shownCopies, 2);
+        QVERIFY(isConfirmedSetup());
+    }
 }
 
 QTEST_MAIN(TestRouting)

@@ -1,4 +1,4 @@
-"""A private CUPS scheduler below a scratch folder with one cups-pdf queue.
+"""A private CUPS scheduler below a scratch folder with two cups-pdf queues.
 cups-pdf reads /etc/cups, so the scheduler runs in its own mount namespace
 with the suite's settings mounted over that file. Needs root."""
 
@@ -10,14 +10,15 @@ from pathlib import Path
 
 from harness import die_with_parent, poll
 
-QUEUE = "VelmoPDF"
+# Both write PDF files; the first is the default.
+QUEUES = ("VelmoPDF", "VelmoPDF2")
 
 
 def unavailable_reason():
     """Why a private scheduler cannot be run here, or None if it can."""
     if os.geteuid() != 0:
         return "printing to a private CUPS needs root: the cups-pdf backend runs only as root"
-    for tool in ("cupsd", "lpadmin", "lpstat", "lpinfo", "pdfinfo", "pdftoppm", "unshare"):
+    for tool in ("cupsd", "lpadmin", "lpstat", "lpinfo", "pdfinfo", "pdfimages", "pdftoppm", "unshare"):
         if shutil.which(tool) is None:
             return f"{tool} is not installed (Debian packages cups, cups-client, poppler-utils, util-linux)"
     if not Path("/usr/lib/cups/backend/cups-pdf").exists():
@@ -83,17 +84,25 @@ class PrivateCups:
                 self._process.kill()
                 self._process.wait()
 
-    def add_queue(self):
+    def add_queues(self):
         model = re.search(r"^(\S*CUPS-PDF_opt\.ppd)\s", self._tool("lpinfo", "-m").stdout.decode(), re.M)
         if model is None:
             raise RuntimeError("the cups-pdf printer description is not installed")
-        self._tool("lpadmin", "-p", QUEUE, "-E", "-v", "cups-pdf:/", "-m", model.group(1))
-        self._tool("lpadmin", "-d", QUEUE)
+        for queue in QUEUES:
+            self._tool("lpadmin", "-p", queue, "-E", "-v", "cups-pdf:/", "-m", model.group(1))
+        self._tool("lpadmin", "-d", QUEUES[0])
 
     def jobs(self, which="all"):
         """Job ids: "all", or "completed" for those that left the queue."""
         listing = self._tool("lpstat", "-W", which, "-o").stdout.decode()
-        return {int(number) for number in re.findall(rf"^{QUEUE}-(\d+)\s", listing, re.M)}
+        return {int(number) for number in re.findall(rf"^(?:{'|'.join(QUEUES)})-(\d+)\s", listing, re.M)}
+
+    def accounting(self, job):
+        """(queue, sheets) of a finished job from the page log, where the
+        sheets count every copy; None until the log has it."""
+        path = self.root / "log/page_log"
+        found = re.search(rf"^(\S+) \S+ {job} \[[^]]*\] total (\d+) ", path.read_text() if path.exists() else "", re.M)
+        return (found.group(1), int(found.group(2))) if found else None
 
     def pdf_of(self, job):
         files = list(self.pdf_dir.glob(f"*-job_{job}.pdf"))

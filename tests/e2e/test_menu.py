@@ -1,5 +1,6 @@
 """Click routing: every element of the page opens the pop-up menu at the
-pointer, the bare page opens nothing, Esc closes the menu."""
+pointer, the bare page opens nothing, Esc closes the menu; the Menu key and
+Shift+F10 open it at the focused picture box."""
 
 import unittest
 
@@ -39,6 +40,24 @@ class ClickRoutingTest(unittest.TestCase):
             self.program.click(self.page, point)
             self.program.assert_none_appears(lambda w: not w.is_page, f"window after a click at {point}")
 
+    def test_keyboard_opens_the_menu_at_the_focused_box(self):
+        program, page = harness.launch(self)
+        harness.session.focus(page)
+
+        def menu_at(box, *keys):
+            harness.session.key(*keys)
+            menu = program.wait_window(lambda w: w.is_popup, f"pop-up menu after {keys[-1]}")
+            x, y = harness.click_point(box)
+            self.assertAlmostEqual(menu.x, page.x + x, delta=2, msg=f"{keys[-1]} opens the menu at {box}")
+            self.assertAlmostEqual(menu.y, page.y + y, delta=2, msg=f"{keys[-1]} opens the menu at {box}")
+            return menu
+
+        # The portrait has the focus from the start; Tab moves it to 広告(0).
+        program.answer(menu_at("写真", "Menu"), "Escape")
+        menu_at("広告(0)", "Tab", "shift+F10")
+        # The menu's access keys work as after a click.
+        harness.session.key("q")
+        self.assertEqual(program.exit_status(), 0)
 
 if __name__ == "__main__":
     harness.main()

@@ -33,7 +33,7 @@ def run(*command):
     return result.stdout
 
 
-def check_tree(prefix):
+def check_tree(prefix, app_id):
     link, program = prefix / "bin" / PACKAGE, prefix / PROGRAM_DIR / PACKAGE
     check(link.is_symlink() and os.readlink(link) == f"../{PROGRAM_DIR}/{PACKAGE}",
           f"{link} is not a link to the program relative to itself")
@@ -42,20 +42,24 @@ def check_tree(prefix):
     check(beside == PICTURES, f"{prefix / PROGRAM_DIR} holds the wrong pictures: missing "
                               f"{sorted(PICTURES - beside)}, unexpected {sorted(beside - PICTURES)}")
 
-    desktop = prefix / "share/applications" / f"{PACKAGE}.desktop"
+    # Desktop entry, icons and AppStream data go by the reverse domain name;
+    # the command keeps the package's name.
+    desktop = prefix / "share/applications" / f"{app_id}.desktop"
     parser = configparser.ConfigParser(interpolation=None)
     parser.optionxform = str
     check(parser.read(desktop, encoding="utf-8"), f"{desktop} is missing")
     entry = parser["Desktop Entry"]
     check(entry.get("Exec") == PACKAGE, f"the desktop entry runs {entry.get('Exec')!r}")
     check(entry.get("Name") == harness.TITLE, f"the desktop entry is named {entry.get('Name')!r}")
+    check(entry.get("Icon") == app_id, f"the desktop entry's icon is {entry.get('Icon')!r}")
     for size in (16, 32, 48, 64, 128):
         path = prefix / f"share/icons/hicolor/{size}x{size}/apps/{entry['Icon']}.png"
         check(path.is_file() and harness.decode(path).width == size, f"{path} is missing or not {size} pixels wide")
     check((prefix / f"share/icons/hicolor/scalable/apps/{entry['Icon']}.svg").is_file(), "the scalable icon is missing")
-    metainfo = prefix / "share/metainfo" / f"{PACKAGE}.metainfo.xml"
-    check(metainfo.is_file() and f'<launchable type="desktop-id">{desktop.name}</launchable>'
-          in metainfo.read_text(encoding="utf-8"), "the AppStream data does not name the desktop entry")
+    metainfo = prefix / "share/metainfo" / f"{app_id}.metainfo.xml"
+    text = metainfo.read_text(encoding="utf-8") if metainfo.is_file() else ""
+    check(f"<id>{app_id}</id>" in text and f'<launchable type="desktop-id">{desktop.name}</launchable>' in text,
+          f"{metainfo} is missing or does not name the desktop entry")
     check((prefix / "share/man/man6" / f"{PACKAGE}.6.gz").is_file(), "the manual page is missing")
     check((prefix / "share/doc" / PACKAGE / "copyright").is_file(), "the copyright file is missing")
     return entry
@@ -112,7 +116,7 @@ def test_package(args, scratch):
         listed = run("dpkg", "-L", PACKAGE).splitlines()
         check(all(path == "/." or path.startswith("/usr") for path in listed), "the package installs outside /usr")
         check(set(new_paths) <= set(listed), f"dpkg does not list {sorted(set(new_paths) - set(listed))}")
-        check_program(Path("/usr"), check_tree(Path("/usr")))
+        check_program(Path("/usr"), check_tree(Path("/usr"), args.app_id))
         files = [path for path in listed if os.path.islink(path) or not os.path.isdir(path)]
         run("dpkg", "-r", PACKAGE)
         check(not [p for p in files if os.path.lexists(p)], "files left behind after removing the package: "
@@ -132,6 +136,7 @@ def main():
     parser.add_argument("--build", required=True, help="the build folder")
     parser.add_argument("--cmake", default="cmake")
     parser.add_argument("--cpack", default="cpack")
+    parser.add_argument("--app-id", required=True, help="the name of the desktop entry, icons and AppStream data")
     parser.add_argument("mode", choices=("tree", "package"))
     args = parser.parse_args()
 
@@ -143,7 +148,7 @@ def main():
                 return test_package(args, Path(scratch)) or 0
             prefix = Path(scratch) / "prefix"
             run(args.cmake, "--install", args.build, "--prefix", prefix)
-            check_program(prefix, check_tree(prefix))
+            check_program(prefix, check_tree(prefix, args.app_id))
             return 0
         except (AssertionError, RuntimeError) as failure:
             print(f"FAILED: {failure}")
