@@ -12,6 +12,9 @@
 #include "scriptedruntimeservices.h"
 
 #include <QAccessible>
+#include <QBuffer>
+#include <QDataStream>
+#include <QDir>
 #include <QImage>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -25,6 +28,7 @@ using velmo::PageWindow;
 using velmo::PictureBox;
 using velmo::PictureBoxId;
 using velmo::test::LargestValue;
+using velmo::test::layoutRect;
 using velmo::test::pageElement;
 using velmo::test::ScriptedRandomSource;
 using velmo::test::ScriptedRuntimeServices;
@@ -32,6 +36,7 @@ using velmo::test::showPage;
 
 namespace {
 
+constexpr qint64 MaxPixels = velmo::QtRuntimeServices::MaxPicturePixels;
 const QColor PageGrey(0xE0, 0xE0, 0xE0);
 const QString CaptionText = QString::fromUtf16(u"\u2191話題の人(\uFF8C\uFF9F\uFF97\uFF72\uFF8A\uFF9E\uFF7C\u30FC有)");
 const QString TelephoneText = QString::fromUtf16(u"広告欄\u2121\uFF10 \uFF11 \uFF12 \uFF13 \uFF14 \uFF15");
@@ -71,7 +76,8 @@ private slots:
     void picturesAreCutOrSurroundedByTheBackground();
     void missingPictureStopsTheLoad();
 
-    void readPictureFileLimitsPixels();
+    void readPictureFile_data();
+    void readPictureFile();
 };
 
 void TestPageWindow::initTestCase()
@@ -92,6 +98,8 @@ void TestPageWindow::windowSettings()
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(window.findChildren<QMenuBar*>().isEmpty());
+    QCOMPARE(window.minimumSize(), QSize(327, 440));
+    QCOMPARE(window.maximumSize(), QSize(327, 440));
 
     // A frame named by its title, as screen readers expect a window.
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
@@ -102,33 +110,31 @@ void TestPageWindow::windowSettings()
 void TestPageWindow::elementLayout_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("pixelSize");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<QString>("caption");
 
     // Empty family: a picture box, or a label in the window's own font.
-    QTest::newRow("見出し大") << u"見出し大"_s << QRect(0, 8, 305, 65) << u"有澤楷書"_s << 64 << false << QString();
-    QTest::newRow("写真") << u"写真"_s << QRect(8, 80, 97, 105) << QString() << 0 << false << QString();
-    QTest::newRow("記事1") << u"記事1"_s << QRect(112, 80, 209, 145) << u"HGP創英ﾌﾟﾚｾﾞﾝｽEB"_s << 15 << false
+    QTest::newRow("見出し大") << u"見出し大"_s << u"有澤楷書"_s << 64 << false << QString();
+    QTest::newRow("写真") << u"写真"_s << QString() << 0 << false << QString();
+    QTest::newRow("記事1") << u"記事1"_s << u"HGP創英ﾌﾟﾚｾﾞﾝｽEB"_s << 15 << false
                          << QString();
-    QTest::newRow("説明") << u"説明"_s << QRect(0, 184, 113, 41) << u"ＭＳ Ｐゴシック"_s << 19 << false
+    QTest::newRow("説明") << u"説明"_s << u"ＭＳ Ｐゴシック"_s << 19 << false
                         << CaptionText;
-    QTest::newRow("見出し小") << u"見出し小"_s << QRect(16, 232, 17, 81) << u"江戸勘亭流Ｐ"_s << 16 << true
+    QTest::newRow("見出し小") << u"見出し小"_s << u"江戸勘亭流Ｐ"_s << 16 << true
                           << u"世論を見て"_s;
-    QTest::newRow("記事2") << u"記事2"_s << QRect(40, 232, 281, 89) << u"ＭＳ 明朝"_s << 12 << false << QString();
-    QTest::newRow("広告0") << u"広告0"_s << QRect(8, 320, 97, 113) << QString() << 0 << false << QString();
-    QTest::newRow("広告1") << u"広告1"_s << QRect(104, 320, 97, 113) << QString() << 0 << false << QString();
-    QTest::newRow("広告2") << u"広告2"_s << QRect(200, 320, 97, 113) << QString() << 0 << false << QString();
-    QTest::newRow("広告欄Tel") << u"広告欄Tel"_s << QRect(304, 320, 17, 121) << QString() << 0 << false
+    QTest::newRow("記事2") << u"記事2"_s << u"ＭＳ 明朝"_s << 12 << false << QString();
+    QTest::newRow("広告0") << u"広告0"_s << QString() << 0 << false << QString();
+    QTest::newRow("広告1") << u"広告1"_s << QString() << 0 << false << QString();
+    QTest::newRow("広告2") << u"広告2"_s << QString() << 0 << false << QString();
+    QTest::newRow("広告欄Tel") << u"広告欄Tel"_s << QString() << 0 << false
                             << TelephoneText;
 }
 
 void TestPageWindow::elementLayout()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, geometry);
     QFETCH(QString, family);
     QFETCH(int, pixelSize);
     QFETCH(bool, bold);
@@ -138,7 +144,8 @@ void TestPageWindow::elementLayout()
     PageWindow window(services);
     QWidget* widget = pageElement(window, name);
     QVERIFY(widget != nullptr);
-    QCOMPARE(widget->geometry(), geometry);
+    QVERIFY(layoutRect(name).isValid());
+    QCOMPARE(widget->geometry(), layoutRect(name));
 
     auto* label = qobject_cast<PageLabel*>(widget);
     if (label == nullptr) {
@@ -220,7 +227,7 @@ void TestPageWindow::formLoadFillsThePage()
     // Screen readers get the break as a line feed.
     QCOMPARE(QAccessible::queryAccessibleInterface(topic)->text(QAccessible::Name),
              QString(topic->caption()).replace(u'\r', u'\n'));
-    QCOMPARE(topic->geometry(), QRect(40, 232, 281, 89));
+    QCOMPARE(topic->geometry(), layoutRect(u"記事2"_s));
 }
 
 void TestPageWindow::fixedCaptionsShowWhole_data()
@@ -287,7 +294,7 @@ void TestPageWindow::labelTextStaysInsideItsBox()
     window.Form_Load(source);
     QVERIFY2(article->caption().size() > 9 * 14, qPrintable(article->caption()));
     QVERIFY(article->displayedLines().join(QString()).size() < article->caption().size());
-    QCOMPARE(article->geometry(), QRect(112, 80, 209, 145));
+    QCOMPARE(article->geometry(), layoutRect(u"記事1"_s));
 
     constexpr int Below = 40;
     const QColor marker(Qt::magenta);
@@ -359,27 +366,64 @@ void TestPageWindow::missingPictureStopsTheLoad()
     QVERIFY(!window.isVisible());
 }
 
-void TestPageWindow::readPictureFileLimitsPixels()
+void TestPageWindow::readPictureFile_data()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString fileName = dir.filePath(u"話題の人1.bmp"_s);
+    QTest::addColumn<QByteArray>("content"); // "missing" and "folder" stand for no file and a folder
+    QTest::addColumn<qint64>("maxPixels");
+    QTest::addColumn<QString>("error"); // empty: the picture loads
+
     QImage picture(64, 48, QImage::Format_RGB32);
     picture.fill(QColor(0x20, 0x40, 0x60));
-    QVERIFY(picture.save(fileName, "BMP"));
+    QByteArray bmp;
+    QByteArray png;
+    QBuffer bmpBuffer(&bmp);
+    QBuffer pngBuffer(&png);
+    QVERIFY(picture.save(&bmpBuffer, "BMP") && picture.save(&pngBuffer, "PNG"));
+    // The headers of a 24-bit bitmap of 8000 x 8000 pixels, with a few bytes
+    // after them. (Qt itself refuses headers beyond 16384 x 16384.)
+    QByteArray huge;
+    QDataStream header(&huge, QIODevice::WriteOnly);
+    header.setByteOrder(QDataStream::LittleEndian);
+    header.writeRawData("BM", 2);
+    header << quint32(54) << quint32(0) << quint32(54) << quint32(40) << qint32(8000) << qint32(8000)
+           << quint16(1) << quint16(24) << quint32(0) << quint32(0) << qint32(2835) << qint32(2835) << quint32(0)
+           << quint32(0);
+    huge += QByteArray(4096, '\0');
 
-    const QImage loaded = velmo::readPictureFile(fileName, velmo::QtRuntimeServices::MaxPicturePixels);
-    QCOMPARE(loaded.size(), QSize(64, 48));
-    QCOMPARE(loaded.pixelColor(30, 20), QColor(0x20, 0x40, 0x60));
     // The limit counts pixels: exactly as many load, one more is refused.
-    QCOMPARE(velmo::readPictureFile(fileName, 64 * 48).size(), QSize(64, 48));
-    QVERIFY_THROWS_EXCEPTION(velmo::RuntimeError, velmo::readPictureFile(fileName, 64 * 48 - 1));
+    QTest::newRow("at the limit") << bmp << qint64(64 * 48) << QString();
+    QTest::newRow("one pixel over the limit") << bmp << qint64(64 * 48 - 1) << u"大きすぎる"_s;
+    QTest::newRow("header claiming too much") << huge << MaxPixels << u"大きすぎる"_s;
+    QTest::newRow("missing") << QByteArray("missing") << MaxPixels << u"見つかりません"_s;
+    QTest::newRow("folder") << QByteArray("folder") << MaxPixels << u"フォルダ"_s;
+    QTest::newRow("empty") << QByteArray() << MaxPixels << u"読み込めません"_s;
+    QTest::newRow("random bytes") << QByteArray(4096, '\x5A') << MaxPixels << u"読み込めません"_s;
+    QTest::newRow("PNG under the name") << png << MaxPixels << u"読み込めません"_s;
+}
 
-    // A large picture within the limit still loads.
-    QImage large(2048, 2048, QImage::Format_RGB32);
-    large.fill(Qt::white);
-    QVERIFY(large.save(fileName, "BMP"));
-    QCOMPARE(velmo::readPictureFile(fileName, velmo::QtRuntimeServices::MaxPicturePixels).size(), QSize(2048, 2048));
+void TestPageWindow::readPictureFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, maxPixels);
+    QFETCH(QString, error);
+
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(u"話題の人1.bmp"_s);
+    if (content == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir(u"話題の人1.bmp"_s));
+    } else if (content != "missing") {
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    try {
+        const QImage loaded = velmo::readPictureFile(fileName, maxPixels);
+        QVERIFY2(error.isEmpty(), "the picture was loaded");
+        QCOMPARE(loaded.pixelColor(30, 20), QColor(0x20, 0x40, 0x60));
+    } catch (const velmo::RuntimeError& raised) {
+        // The user is told the cause and the file.
+        QVERIFY2(!error.isEmpty() && raised.message().contains(error) && raised.message().contains(fileName),
+                 qPrintable(raised.message()));
+    }
 }
 
 QTEST_MAIN(TestPageWindow)

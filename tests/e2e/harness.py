@@ -6,6 +6,7 @@ python3 test_window.py --bin build/bin."""
 import argparse
 import ctypes
 import ctypes.util
+import json
 import os
 import re
 import shutil
@@ -24,32 +25,20 @@ EXECUTABLE = "velmo-newspaper"
 TITLE = "Velmo NewsPaper"
 PAGE_SIZE = (327, 440)
 SCREEN_SIZE = (1024, 768)
-PAGE_COLOUR = (0xE0, 0xE0, 0xE0)
 
 PORTRAITS = [f"話題の人{n}.bmp" for n in range(1, 11)]
 ADVERTISEMENTS = [f"広告{n}.bmp" for n in range(1, 13)]
 # The picture boxes with the files each may show, in loading order.
 PICTURE_SLOTS = {
     "写真": PORTRAITS,
-    "広告(0)": ADVERTISEMENTS[0:4],
-    "広告(1)": ADVERTISEMENTS[4:8],
-    "広告(2)": ADVERTISEMENTS[8:12],
+    "広告0": ADVERTISEMENTS[0:4],
+    "広告1": ADVERTISEMENTS[4:8],
+    "広告2": ADVERTISEMENTS[8:12],
 }
-# The ten clickable elements: (x, y, width, height) in client coordinates.
-ELEMENTS = {
-    "見出し大": (0, 8, 305, 65),
-    "写真": (8, 80, 97, 105),
-    "記事1": (112, 80, 209, 145),
-    "説明": (0, 184, 113, 41),
-    "見出し小": (16, 232, 17, 81),
-    "記事2": (40, 232, 281, 89),
-    "広告(0)": (8, 320, 97, 113),
-    "広告(1)": (104, 320, 97, 113),
-    "広告(2)": (200, 320, 97, 113),
-    "広告欄Tel": (304, 320, 17, 121),
-}
-# Points of the bare page, outside every element.
-BACKGROUND_POINTS = [(110, 76), (60, 76), (315, 40), (5, 280), (3, 400), (324, 200), (150, 437)]
+# The ten clickable elements: (x, y, width, height) in client coordinates,
+# from the layout table that the widget tests read too.
+ELEMENTS = {name: tuple(box) for name, box in
+            json.loads((Path(__file__).parent.parent / "support" / "pagelayout.json").read_text("utf-8")).items()}
 
 # Seconds. The limits only keep a broken run from hanging the suite.
 START_TIMEOUT = 15
@@ -65,10 +54,6 @@ session = None
 def click_point(element):
     x, y, width, height = ELEMENTS[element]
     return x + width // 2, y + height // 2
-
-
-def on_bare_page(point):
-    return not any(x <= point[0] < x + w and y <= point[1] < y + h for x, y, w, h in ELEMENTS.values())
 
 
 def poll(condition, timeout, interval=0.05):
@@ -349,10 +334,6 @@ class Program:
 
     def stderr(self):
         return self._stderr_path.read_text(errors="replace")
-
-    def peak_memory_kib(self):
-        status = Path(f"/proc/{self.process.pid}/status").read_text()
-        return int(re.search(r"^VmHWM:\s+(\d+) kB", status, re.MULTILINE).group(1))
 
     def windows(self):
         found = run_tool(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)],

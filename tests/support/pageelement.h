@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRect>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -24,6 +29,17 @@ inline QWidget* pageElement(QWidget& window, const QString& name)
         }
     }
     return nullptr;
+}
+
+// An element's rectangle in the window, by the name pageElement() takes.
+inline QRect layoutRect(const QString& name)
+{
+    static const QJsonObject layout = [] {
+        QFile file(QStringLiteral(VELMO_PAGE_LAYOUT));
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+    }();
+    const QJsonArray box = layout.value(name).toArray();
+    return box.size() == 4 ? QRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt()) : QRect();
 }
 
 // Shows a page window and waits until it has the focus, as a user meets it.

@@ -1,0 +1,117 @@
+"""The real program on a real X server: the page as the desktop sees it, its
+place with and without a window manager, the pop-up menu from the mouse and
+the keyboard, quitting, a picture that cannot be loaded and a desktop without
+Japanese fonts.
+
+The page runs from a folder whose name holds blanks, Japanese and a backslash
+(an ordinary character in a POSIX file name), in a working directory that
+holds other pictures under the same names: what it shows must come from its
+own folder."""
+
+import unittest
+
+import bitmaps
+import harness
+from harness import ELEMENTS, PAGE_SIZE, PICTURE_SLOTS, SCREEN_SIZE, TITLE
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.pictures = harness.pattern_pictures()
+        decoys = {name: bitmaps.pattern(image.width, image.height, 200 + tag)
+                  for tag, (name, image) in enumerate(cls.pictures.items())}
+        folder = harness.session.folder(harness.encoded(cls.pictures), name="C:\\Velmo 新聞 の フォルダ")
+        cwd = harness.session.folder(harness.encoded(decoys), name="decoys")
+        cls.program, cls.page = harness.launch(cls, folder, cwd=cwd)
+
+    def test_1_page_fixed_centred_alone_with_its_pictures(self):
+        self.assertEqual((self.page.title, self.page.size), (TITLE, PAGE_SIZE))
+        hints = harness.run_tool(["xprop", "-id", str(self.page.id), "WM_NORMAL_HINTS"],
+                                 harness.session.tool_env).stdout.decode()
+        for limit in ("minimum", "maximum"):
+            self.assertRegex(hints, rf"{limit} size: {PAGE_SIZE[0]} by {PAGE_SIZE[1]}\n")
+        # Without a window manager the client area itself is centred.
+        self.assertAlmostEqual(self.page.x, (SCREEN_SIZE[0] - PAGE_SIZE[0]) / 2, delta=2)
+        self.assertAlmostEqual(self.page.y, (SCREEN_SIZE[1] - PAGE_SIZE[1]) / 2, delta=2)
+        self.assertEqual(self.program.x11.mapped_windows(), [self.page.id])
+        self.assertEqual(self.program.stderr(), "", "nothing to say with the fonts installed")
+        shot = harness.session.settled_screenshot(self.page)
+        for box, names in PICTURE_SLOTS.items():
+            self.assertIn(harness.find_picture(shot, ELEMENTS[box], self.pictures), names, box)
+
+    def test_2_menu_at_the_pointer_and_at_the_focused_box(self):
+        def assert_at(menu, element, how):
+            x, y = harness.click_point(element)
+            self.assertAlmostEqual(menu.x, self.page.x + x, delta=2, msg=f"{how} opens the menu at {element}")
+            self.assertAlmostEqual(menu.y, self.page.y + y, delta=2, msg=f"{how} opens the menu at {element}")
+
+        for element in ("記事1", "写真"):
+            menu = self.program.open_menu(self.page, element)
+            assert_at(menu, element, "a click")
+            self.program.answer(menu, "Escape")
+        # The click gave the portrait the focus; Tab moves it on.
+        harness.session.focus(self.page)
+        for element, keys in (("写真", ["Menu"]), ("広告0", ["Tab", "shift+F10"])):
+            harness.session.key(*keys)
+            menu = self.program.wait_window(lambda w: w.is_popup, f"pop-up menu after {keys[-1]}")
+            assert_at(menu, element, keys[-1])
+            if element == "写真":
+                self.program.answer(menu, "Escape")
+        # The menu's access keys work as after a click: Q quits.
+        harness.session.key("q")
+        self.assertEqual(self.program.exit_status(), 0)
+
+
+class QuitAndFailureTest(unittest.TestCase):
+    def test_close_request_ends_cleanly(self):
+        # What a window manager sends when the title bar's close button is clicked.
+        program, page = harness.launch(self)
+        program.x11.request_close(page.id)
+        self.assertEqual(program.exit_status(), 0)
+        self.assertEqual(program.stderr(), "")
+
+    def test_missing_picture_is_reported_and_ends_the_program(self):
+        pictures = harness.encoded(harness.pattern_pictures())
+        pictures.update({name: None for name in PICTURE_SLOTS["写真"]})
+        folder = harness.session.folder(pictures)
+        before = sorted(folder.rglob("*"))
+        with harness.Program(folder) as program:
+            box = program.wait_window(lambda w: w.is_page or w.is_dialog, "error box", harness.START_TIMEOUT)
+            self.assertEqual((box.title, box.is_dialog), (TITLE, True))
+            program.answer(box, "Return")
+            self.assertGreater(program.exit_status(), 0, "a non-zero exit status, not a signal")
+            self.assertEqual(program.x11.mapped_windows(), [box.id], "no page window was ever mapped")
+            named = [name for name in PICTURE_SLOTS["写真"] if str(folder / name) in program.stderr()]
+            self.assertEqual(len(named), 1, f"stderr names the missing file: {program.stderr()!r}")
+        self.assertEqual(sorted(folder.rglob("*")), before, "nothing is written in the program's folder")
+
+    def test_without_a_japanese_font_one_line_names_the_package(self):
+        latin_only = harness.session.scratch / "latin-fonts.conf"
+        latin_only.write_text(f"<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>"
+                              f"<cachedir>{harness.session.scratch / 'fontconfig'}</cachedir></fontconfig>")
+        program, _ = harness.launch(self, env={"FONTCONFIG_FILE": str(latin_only)})
+        self.assertRegex(program.stderr(), r"\A[^\n]*install the package fonts-ipafont-gothic\n\Z")
+
+
+class FramedPageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        harness.session.start_window_manager()
+        cls.addClassCleanup(harness.session.stop_window_manager)
+
+    def test_frame_centred_and_title_bar_on_the_screen(self):
+        # At twice the size the framed window is taller than the screen.
+        for scale in (1, 2):
+            with self.subTest(scale=scale):
+                program, page = harness.launch(self, env={"QT_SCALE_FACTOR": str(scale)})
+                left, right, top, bottom = harness.session.frame_extents(page)
+                self.assertGreater(top, left, "openbox draws a title bar")
+                width, height = page.size[0] + left + right, page.size[1] + top + bottom
+                self.assertAlmostEqual(page.x - left, (SCREEN_SIZE[0] - width) / 2, delta=1)
+                self.assertAlmostEqual(page.y - top, max(0, (SCREEN_SIZE[1] - height) / 2), delta=1)
+                program.stop()
+
+
+if __name__ == "__main__":
+    harness.main()
