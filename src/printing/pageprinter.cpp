@@ -54,12 +54,16 @@ bool isMissingPrinter(const QPrinter& printer)
     return printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
 }
 
+QRectF fittedPage(QSizeF page, QSizeF paper)
+{
+    const qreal scale = std::min(paper.width() / page.width(), paper.height() / page.height());
+    QRectF placed(QPointF(), page * scale);
+    placed.moveCenter(QRectF(QPointF(), paper).center());
+    return placed;
+}
+
 void printPage(QWidget& window, QPrinter& printer)
 {
-    if (isMissingPrinter(printer)) {
-        throw RuntimeError("印刷できるプリンタがありません。");
-    }
-
     // Qt hands the finished job to the print system without telling whether
     // it arrived, so a printer that has gone since it was chosen (a stopped
     // print scheduler, a removed queue) is looked for before printing.
@@ -72,22 +76,22 @@ void printPage(QWidget& window, QPrinter& printer)
     printer.setDocName(QStringLiteral("Velmo NewsPaper"));
     printer.setFullPage(false);
 
+    // Qt's stand-in for a missing print system cannot be opened either.
     QPainter painter;
     if (!painter.begin(&printer)) {
         throw RuntimeError("プリンタを開けません。");
     }
 
-    const QRectF area = printer.pageLayout().paintRectPixels(printer.resolution());
     const QSizeF size = window.size();
-    const qreal scale = std::min(area.width() / size.width(), area.height() / size.height());
+    const QRectF placed = fittedPage(size, printer.pageLayout().paintRectPixels(printer.resolution()).size());
     // The pictures are small flat-colour drawings: they go to the printer
     // pixel for pixel, without the lossy compression that Qt's PDF writer
     // (which also feeds the print system) would otherwise apply, and without
     // smoothing, so that they stay crisp at any size.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.translate((area.width() - size.width() * scale) / 2, (area.height() - size.height() * scale) / 2);
-    painter.scale(scale, scale);
+    painter.translate(placed.topLeft());
+    painter.scale(placed.width() / size.width(), placed.height() / size.height());
     painter.drawPicture(0, 0, page);
 
     const bool finished = painter.end();

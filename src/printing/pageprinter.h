@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QRectF>
+#include <QSizeF>
+
 class QPrinter;
 class QWidget;
 
@@ -9,6 +12,11 @@ namespace velmo {
 // any installed printer Qt quietly turns a printer into a PDF writer with no
 // file to write to.
 bool isMissingPrinter(const QPrinter& printer);
+
+// Where a page of the given size goes on the printable area of the paper (both
+// in the printer's pixels): as large as it fits with its proportions kept,
+// and centred.
+QRectF fittedPage(QSizeF page, QSizeF paper);
 
 // Prints an image of the window as one job of one page on the printer. The
 // window is drawn at the printer's own resolution (text and lines stay

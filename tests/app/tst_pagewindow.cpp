@@ -164,6 +164,8 @@ void TestPageWindow::elementLayout()
     QCOMPARE(label->font().family(), family);
     QCOMPARE(label->font().pixelSize(), pixelSize);
     QCOMPARE(label->font().bold(), bold);
+    // The article's stand-in is drawn bold, heavy like the face it stands in for.
+    QCOMPARE(velmo::shownFont(label->font()).bold(), bold || name == u"記事1"_s);
     QVERIFY(!label->font().italic());
 }
 
@@ -228,6 +230,16 @@ void TestPageWindow::formLoadFillsThePage()
     QCOMPARE(QAccessible::queryAccessibleInterface(topic)->text(QAccessible::Name),
              QString(topic->caption()).replace(u'\r', u'\n'));
     QCOMPARE(topic->geometry(), layoutRect(u"記事2"_s));
+
+    // Sources of their own are seeded from the clock: two loads differ.
+    PageWindow first(services);
+    PageWindow second(services);
+    velmo::RandomSource firstSource;
+    velmo::RandomSource secondSource;
+    first.Form_Load(firstSource);
+    second.Form_Load(secondSource);
+    QVERIFY(first.findChild<PageLabel*>(u"記事1"_s)->caption() + first.findChild<PageLabel*>(u"記事2"_s)->caption()
+            != second.findChild<PageLabel*>(u"記事1"_s)->caption() + second.findChild<PageLabel*>(u"記事2"_s)->caption());
 }
 
 void TestPageWindow::fixedCaptionsShowWhole_data()
@@ -293,7 +305,8 @@ void TestPageWindow::labelTextStaysInsideItsBox()
     ScriptedRandomSource source(values);
     window.Form_Load(source);
     QVERIFY2(article->caption().size() > 9 * 14, qPrintable(article->caption()));
-    QVERIFY(article->displayedLines().join(QString()).size() < article->caption().size());
+    // Whole lines only: nine lines of 15 pixels in 145.
+    QCOMPARE(article->displayedLines().size(), 9);
     QCOMPARE(article->geometry(), layoutRect(u"記事1"_s));
 
     constexpr int Below = 40;

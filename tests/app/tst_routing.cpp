@@ -1,6 +1,7 @@
 #include "app/pagefonts.h"
 #include "app/pagewindow.h"
 #include "app/qtruntimeservices.h"
+#include "app/startup.h"
 #include "pageelement.h"
 #include "scriptedruntimeservices.h"
 
@@ -66,6 +67,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QString cancelText;
 };
 
 // Answers the next message box by clicking a button or pressing Esc, and
@@ -75,7 +77,8 @@ void answerNextBox(QObject& scope, SeenBox& seen, QMessageBox::StandardButton bu
     const auto find = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
     whenShown(scope, find, [&seen, button](QWidget* widget) {
         auto* box = static_cast<QMessageBox*>(widget);
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                box->button(QMessageBox::Cancel) != nullptr ? box->button(QMessageBox::Cancel)->text() : QString()};
         if (button == QMessageBox::Escape) {
             QTest::keyClick(box, Qt::Key_Escape);
         } else {
@@ -111,7 +114,7 @@ void TestRouting::initTestCase()
 {
     // The printer setup dialog lists no print queues of this machine.
     qputenv("CUPS_SERVER", "/nonexistent/velmo-test-cups.sock");
-    velmo::installFontStandIns();
+    velmo::configureApplication(*qApp);
     // The tests close the page window on purpose; that must not end the
     // test run's own event loop.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -313,6 +316,8 @@ void TestRouting::realMessageBoxAnswers()
     QCOMPARE(seen.text, u"本文"_s);
     QCOMPARE(seen.icon, question ? QMessageBox::Question : QMessageBox::Warning);
     QCOMPARE(seen.buttons, question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::StandardButtons(QMessageBox::Ok));
+    // Qt's own texts are Japanese, whatever the user's language.
+    QCOMPARE(seen.cancelText, question ? u"キャンセル"_s : QString());
 }
 
 void TestRouting::realCopyPutsThePageOnTheClipboard()

@@ -387,6 +387,8 @@ void TestComposer::phrasesJoinAsTheyStand_data()
     QTest::newRow("topic 1 word 2")
         << QList<int>{1, 2} << u"｢オレはなぁ駅のラッシュでもっと超こんでこまっちゃう状態になるのがおそろしいんだ。"_s;
     QTest::newRow("topic 1 lead") << QList<int>{1, 4} << u"人口爆発問題について…\r都会では､どんどん人口が増えてゆく。Velmo"_s;
+    QTest::newRow("topic 4 word 0") << QList<int>{4, 0}
+                                    << u"｢ええ。ひどいですな。老人がひかれるなんていくらなんでもかわいそうですよ。"_s;
     QTest::newRow("topic 3 word 4") << QList<int>{3, 4} << u"｢わては、ペットショップ働いてんがなー。"_s;
 }
 
