@@ -103,7 +103,6 @@ private slots:
     void keyboardOpensTheMenuAtTheFocusedBox_data();
     void keyboardOpensTheMenuAtTheFocusedBox();
 
-    void realMenuAccessKeyLeadsToRealConfirmation();
     void realMessageBoxAnswers_data();
     void realMessageBoxAnswers();
     void realCopyPutsThePageOnTheClipboard();
@@ -259,33 +258,6 @@ void TestRouting::keyboardOpensTheMenuAtTheFocusedBox()
     const QPoint centre = anchor->mapToGlobal(anchor->rect().center());
     QCOMPARE(services.calls, QStringList{u"popupMenuAt|%1,%2"_s.arg(centre.x()).arg(centre.y())});
     QCOMPARE(shown, &window.menu());
-}
-
-void TestRouting::realMenuAccessKeyLeadsToRealConfirmation()
-{
-    velmo::QtRuntimeServices services;
-    PageWindow window(services);
-    services.setPageWindow(&window);
-    QVERIFY(showPage(window));
-
-    bool menuSeen = false;
-    whenShown(window, [] { return QApplication::activePopupWidget(); }, [&menuSeen](QWidget* widget) {
-        menuSeen = true;
-        QTest::keyClick(widget, Qt::Key_P);
-    });
-    SeenBox seen;
-    answerNextBox(window, seen, QMessageBox::Cancel);
-    QTest::mouseClick(pageElement(window, u"記事1"_s), Qt::LeftButton);
-
-    QVERIFY(menuSeen);
-    QCOMPARE(seen.title, u"印刷"_s);
-    QCOMPARE(seen.text, u"印刷を開始します。いいですか？"_s);
-    QCOMPARE(seen.icon, QMessageBox::Question);
-    QCOMPARE(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(QApplication::activePopupWidget(), nullptr);
-    QCOMPARE(window.borderStyle(), velmo::BorderStyle::FixedSingle);
-    QVERIFY(window.isVisible());
 }
 
 void TestRouting::realMessageBoxAnswers_data()

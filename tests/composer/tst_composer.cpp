@@ -10,11 +10,9 @@
 
 #include <array>
 #include <cfenv>
-#include <chrono>
 #include <limits>
 #include <span>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -61,7 +59,6 @@ private slots:
     void drawNumberStaysInRange();
     void callerFlagsSurviveADraw();
     void sourceValuesStayBelowOne();
-    void clockSeedsDiffer();
     void uniformValuesGivePage_data();
     void uniformValuesGivePage();
     void drawsFollowPageOrder();
@@ -70,9 +67,6 @@ private slots:
     void articleLengthExtremes();
     void phrasesJoinAsTheyStand_data();
     void phrasesJoinAsTheyStand();
-    void topicColumnsHaveTwoLines();
-    void phraseKeyMatchesWholeText_data();
-    void phraseKeyMatchesWholeText();
     void pictureFileNames_data();
     void pictureFileNames();
 };
@@ -177,23 +171,6 @@ void TestComposer::sourceValuesStayBelowOne()
     for (const int hits : histogram) {
         QVERIFY2(hits > Draws / Bins * 9 / 10 && hits < Draws / Bins * 11 / 10, qPrintable(QString::number(hits)));
     }
-}
-
-void TestComposer::clockSeedsDiffer()
-{
-    velmo::RandomSource first;
-    velmo::RandomSource second;
-    first.seedFromClock();
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    second.seedFromClock();
-
-    // Eight values of 24 bits each: equal sequences from different seeds are
-    // practically impossible.
-    bool differ = false;
-    for (int i = 0; i < 8; ++i) {
-        differ = first.nextValue() != second.nextValue() || differ;
-    }
-    QVERIFY(differ);
 }
 
 void TestComposer::uniformValuesGivePage_data()
@@ -402,59 +379,6 @@ void TestComposer::phrasesJoinAsTheyStand()
     const QString text = indices.size() == 6 ? composeArticleFrom(indices, record)
                                              : velmo::composeTopicColumn(topicSource, record);
     QVERIFY2(text.contains(expectedPart), qPrintable(text));
-}
-
-void TestComposer::topicColumnsHaveTwoLines()
-{
-    for (int topic = 0; topic < 5; ++topic) {
-        for (int word = 0; word < 5; ++word) {
-            ScriptedRandomSource source({valueFor(topic, 5), valueFor(word, 5), 0.0f});
-            velmo::DrawRecord record;
-            const QString column = velmo::composeTopicColumn(source, record);
-            const QByteArray where = "topic " + QByteArray::number(topic) + " word " + QByteArray::number(word);
-
-            QVERIFY2(source.consumed() == 2, where.constData());
-            QVERIFY2(record.topicIndex == topic, where.constData());
-            QVERIFY2(column.count(u'\r') == 1, where.constData());
-            QVERIFY2(!column.contains(u'\n'), where.constData());
-            QVERIFY2(column.indexOf(u'\r') == column.indexOf(QChar(0x2026)) + 1, where.constData());
-            const QString ending = topic == 3 ? u"｣と、用紙に記入している。"_s : u"｣と、コメントしている。"_s;
-            QVERIFY2(column.endsWith(ending), where.constData());
-        }
-    }
-}
-
-void TestComposer::phraseKeyMatchesWholeText_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("index");
-
-    for (const int index : {0, 1, 5, 10, 15}) {
-        QTest::newRow(qPrintable(u"key \"%1\""_s.arg(index))) << QString::number(index) << index;
-    }
-}
-
-void TestComposer::phraseKeyMatchesWholeText()
-{
-    QFETCH(QString, key);
-    QFETCH(int, index);
-
-    const std::array<std::span<const std::u16string_view>, 6> tables = {
-        phrases::TimePhrases, phrases::PlacePhrases, phrases::SubjectPhrases,
-        phrases::ActionPhrases, phrases::CommenterPhrases, phrases::CommentPhrases,
-    };
-    for (const auto table : tables) {
-        QCOMPARE(velmo::phraseForKey(table, key), text(table[static_cast<std::size_t>(index)]));
-    }
-
-    // The article's own draws take the same road: every draw at index i
-    // records i as plain digits and the entry with that key.
-    velmo::DrawRecord record;
-    composeArticleFrom(QList<int>(6, index), record);
-    for (std::size_t part = 0; part < tables.size(); ++part) {
-        QCOMPARE(record.articleIndexTexts[part], key);
-        QCOMPARE(record.articlePhrases[part], text(tables[part][static_cast<std::size_t>(index)]));
-    }
 }
 
 void TestComposer::pictureFileNames_data()

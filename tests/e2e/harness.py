@@ -5,7 +5,6 @@ python3 test_window.py --bin build/bin."""
 
 import argparse
 import ctypes
-import ctypes.util
 import json
 import os
 import re
@@ -82,65 +81,6 @@ def run_tool(arguments, env=None, check=True, timeout=20):
 
 def decode(path):
     return bitmaps.read_ppm(run_tool(["convert", str(path), "-depth", "8", "ppm:-"]).stdout)
-
-
-_MAP_NOTIFY = 19
-_CLIENT_MESSAGE = 33
-_SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
-
-_Event = ctypes.c_long * 24
-_x11 = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
-_x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-_x11.XOpenDisplay.restype = ctypes.c_void_p
-_x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-_x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-_x11.XDefaultRootWindow.restype = ctypes.c_ulong
-_x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-_x11.XInternAtom.restype = ctypes.c_ulong
-_x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(_Event)]
-_x11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
-_x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-_x11.XPending.argtypes = [ctypes.c_void_p]
-_x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(_Event)]
-
-
-class X11:
-    """Sends the title bar's close request (WM_DELETE_WINDOW) and records
-    every top-level window mapped, however briefly. An XEvent is 24 longs at
-    Xlib.h's LP64 offsets."""
-
-    def __init__(self, display_name):
-        self._display = _x11.XOpenDisplay(display_name.encode())
-        if not self._display:
-            raise RuntimeError(f"cannot open X display {display_name}")
-        _x11.XSelectInput(self._display, _x11.XDefaultRootWindow(self._display), _SUBSTRUCTURE_NOTIFY_MASK)
-        _x11.XSync(self._display, 0)
-        self._mapped = []
-
-    def close(self):
-        if self._display:
-            _x11.XCloseDisplay(self._display)
-            self._display = None
-
-    def request_close(self, window):
-        event = _Event()
-        event[0] = _CLIENT_MESSAGE
-        event[4] = window  # window, then message_type, format and data.l[0]
-        event[5] = _x11.XInternAtom(self._display, b"WM_PROTOCOLS", 0)
-        event[6] = 32
-        event[7] = _x11.XInternAtom(self._display, b"WM_DELETE_WINDOW", 0)
-        if not _x11.XSendEvent(self._display, window, 0, 0, ctypes.byref(event)):
-            raise RuntimeError("XSendEvent failed")
-        _x11.XSync(self._display, 0)
-
-    def mapped_windows(self):
-        _x11.XSync(self._display, 0)
-        event = _Event()
-        while _x11.XPending(self._display) > 0:
-            _x11.XNextEvent(self._display, ctypes.byref(event))
-            if event[0] & 0xFFFFFFFF == _MAP_NOTIFY:
-                self._mapped.append(event[5])
-        return list(self._mapped)
 
 
 @dataclass(frozen=True)
@@ -304,7 +244,6 @@ class Program:
         self._env = session.program_env(env)
         self._stderr_path = session.scratch / f"{folder.name}.stderr"
         self.process = None
-        self.x11 = None
 
     def __enter__(self):
         self.start()
@@ -314,8 +253,6 @@ class Program:
         self.stop()
 
     def start(self):
-        # Opened first, so that it sees every window the program maps.
-        self.x11 = X11(session.display)
         with open(self._stderr_path, "wb") as stderr:
             self.process = subprocess.Popen([str(self.folder / EXECUTABLE)], cwd=self._cwd, env=self._env,
                                             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=stderr,
@@ -325,8 +262,6 @@ class Program:
         if self.process is not None and self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        if self.x11 is not None:
-            self.x11.close()
 
     @property
     def running(self):

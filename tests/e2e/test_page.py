@@ -34,7 +34,7 @@ class PageTest(unittest.TestCase):
         # Without a window manager the client area itself is centred.
         self.assertAlmostEqual(self.page.x, (SCREEN_SIZE[0] - PAGE_SIZE[0]) / 2, delta=2)
         self.assertAlmostEqual(self.page.y, (SCREEN_SIZE[1] - PAGE_SIZE[1]) / 2, delta=2)
-        self.assertEqual(self.program.x11.mapped_windows(), [self.page.id])
+        self.assertEqual(self.program.windows(), [self.page])
         self.assertEqual(self.program.stderr(), "", "nothing to say with the fonts installed")
         shot = harness.session.settled_screenshot(self.page)
         for box, names in PICTURE_SLOTS.items():
@@ -63,14 +63,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.program.exit_status(), 0)
 
 
-class QuitAndFailureTest(unittest.TestCase):
-    def test_close_request_ends_cleanly(self):
-        # What a window manager sends when the title bar's close button is clicked.
-        program, page = harness.launch(self)
-        program.x11.request_close(page.id)
-        self.assertEqual(program.exit_status(), 0)
-        self.assertEqual(program.stderr(), "")
-
+class FailureTest(unittest.TestCase):
     def test_missing_picture_is_reported_and_ends_the_program(self):
         pictures = harness.encoded(harness.pattern_pictures())
         pictures.update({name: None for name in PICTURE_SLOTS["写真"]})
@@ -79,9 +72,9 @@ class QuitAndFailureTest(unittest.TestCase):
         with harness.Program(folder) as program:
             box = program.wait_window(lambda w: w.is_page or w.is_dialog, "error box", harness.START_TIMEOUT)
             self.assertEqual((box.title, box.is_dialog), (TITLE, True))
+            self.assertEqual(program.windows(), [box], "the error box is the only window")
             program.answer(box, "Return")
             self.assertGreater(program.exit_status(), 0, "a non-zero exit status, not a signal")
-            self.assertEqual(program.x11.mapped_windows(), [box.id], "no page window was ever mapped")
             named = [name for name in PICTURE_SLOTS["写真"] if str(folder / name) in program.stderr()]
             self.assertEqual(len(named), 1, f"stderr names the missing file: {program.stderr()!r}")
         self.assertEqual(sorted(folder.rglob("*")), before, "nothing is written in the program's folder")
@@ -110,7 +103,11 @@ class FramedPageTest(unittest.TestCase):
                 width, height = page.size[0] + left + right, page.size[1] + top + bottom
                 self.assertAlmostEqual(page.x - left, (SCREEN_SIZE[0] - width) / 2, delta=1)
                 self.assertAlmostEqual(page.y - top, max(0, (SCREEN_SIZE[1] - height) / 2), delta=1)
-                program.stop()
+                # The manager's close command ends the program cleanly.
+                harness.session.focus(page)
+                harness.session.key("alt+F4")
+                self.assertEqual(program.exit_status(), 0)
+                self.assertEqual(program.stderr(), "")
 
 
 if __name__ == "__main__":

@@ -62,7 +62,6 @@ private slots:
     void failureIsReportedOnceAndTheCommandWorksAgain_data();
     void failureIsReportedOnceAndTheCommandWorksAgain();
 
-    void setupChoiceIsUsedByTheNextPrint();
     void setupFailureIsReportedAndTheProgramGoesOn();
 
 private:
@@ -186,18 +185,6 @@ void TestPrintCommands::failureIsReportedOnceAndTheCommandWorksAgain()
     m_window->Print_Click();
     QCOMPARE(m_services->calls, PrintedCalls);
     QCOMPARE(pdfPageCount(readAll(m_dir->filePath(u"again.pdf"_s))), 1);
-}
-
-void TestPrintCommands::setupChoiceIsUsedByTheNextPrint()
-{
-    const QString chosen = m_dir->filePath(u"chosen.pdf"_s);
-    m_services->onPrinterSetup = [&chosen](QPrinter& printer) { printToFile(printer, chosen); };
-    m_window->PrintOption_Click();
-    m_window->Print_Click();
-
-    QCOMPARE(m_services->calls, QStringList{u"showPrinterSetup"_s} + PrintedCalls);
-    QVERIFY(!QFileInfo::exists(m_dir->filePath(u"page.pdf"_s)));
-    QCOMPARE(pdfPageCount(readAll(chosen)), 1);
 }
 
 void TestPrintCommands::setupFailureIsReportedAndTheProgramGoesOn()
