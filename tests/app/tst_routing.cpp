@@ -11,15 +11,8 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDeadlineTimer>
-#include <QDialogButtonBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -106,13 +99,10 @@ private slots:
     void realMessageBoxAnswers_data();
     void realMessageBoxAnswers();
     void realCopyPutsThePageOnTheClipboard();
-    void realPrinterSetupKeepsTheConfirmedSetup();
 };
 
 void TestRouting::initTestCase()
 {
-    // The printer setup dialog lists no print queues of this machine.
-    qputenv("CUPS_SERVER", "/nonexistent/velmo-test-cups.sock");
     velmo::configureApplication(*qApp);
     // The tests close the page window on purpose; that must not end the
     // test run's own event loop.
@@ -303,44 +293,6 @@ void TestRouting::realCopyPutsThePageOnTheClipboard()
     QCOMPARE(copied.size(), window.size() * window.devicePixelRatio());
     QCOMPARE(copied.pixelColor(copied.width() - 2, copied.height() / 2), QColor(0xE0, 0xE0, 0xE0));
     QCOMPARE(window.menu().actions().size(), 4);
-}
-
-void TestRouting::realPrinterSetupKeepsTheConfirmedSetup()
-{
-    QTemporaryDir dir;
-    velmo::QtRuntimeServices services;
-    QPrinter& confirmed = services.currentPrinter();
-    confirmed.setOutputFileName(dir.filePath(u"confirmed.pdf"_s));
-    confirmed.setCopyCount(2);
-    confirmed.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape, QMarginsF()));
-    confirmed.setColorMode(QPrinter::GrayScale);
-    const auto isConfirmedSetup = [&services, &dir] {
-        const QPrinter& printer = services.currentPrinter();
-        return printer.outputFileName() == dir.filePath(u"confirmed.pdf"_s) && printer.copyCount() == 2
-               && printer.pageLayout().pageSize().id() == QPageSize::A5
-               && printer.pageLayout().orientation() == QPageLayout::Landscape
-               && printer.colorMode() == QPrinter::GrayScale;
-    };
-
-    // The dialog shows the confirmed setup; what is changed and cancelled is
-    // dropped, and what is accepted unchanged stays as it was.
-    QWidget parent;
-    for (const auto button : {QDialogButtonBox::Cancel, QDialogButtonBox::Ok}) {
-        int shownCopies = 0;
-        whenShown(parent, [] { return qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()); },
-                  [&](QWidget* dialog) {
-                      auto* copies = dialog->findChild<QSpinBox*>(u"copies"_s);
-                      shownCopies = copies->value();
-                      if (button == QDialogButtonBox::Cancel) {
-                          copies->setValue(5);
-                          dialog->findChild<QLineEdit*>(u"filename"_s)->setText(dir.filePath(u"other.pdf"_s));
-                      }
-                      QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
-                  });
-        services.showPrinterSetup(parent);
-        QCOMPARE(shownCopies, 2);
-        QVERIFY(isConfirmedSetup());
-    }
 }
 
 QTEST_MAIN(TestRouting)

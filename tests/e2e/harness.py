@@ -196,20 +196,13 @@ class Session:
         return shot
 
     def folder(self, pictures, name=None):
-        """The executable plus pictures: name -> bytes, a Path to copy, or None."""
+        """The executable plus pictures: file name -> bytes, or None for no file."""
         folder = self.scratch / (name or f"run{len(list(self.scratch.glob('run*')))}")
         folder.mkdir()
         shutil.copy2(BIN_DIR / EXECUTABLE, folder / EXECUTABLE)
-        written = {}
         for file_name, content in pictures.items():
-            target = folder / file_name
-            if isinstance(content, Path):
-                (shutil.copytree if content.is_dir() else shutil.copyfile)(content, target)
-            elif id(content) in written:
-                os.link(written[id(content)], target)  # the same large content is stored once
-            elif content is not None:
-                target.write_bytes(content)
-                written[id(content)] = target
+            if content is not None:
+                (folder / file_name).write_bytes(content)
         return folder
 
 
