@@ -53,10 +53,6 @@ class TestComposer : public QObject {
     Q_OBJECT
 
 private slots:
-    void drawIndexSelectsEntry_data();
-    void drawIndexSelectsEntry();
-    void drawNumberStaysInRange_data();
-    void drawNumberStaysInRange();
     void callerFlagsSurviveADraw();
     void sourceValuesStayBelowOne();
     void composePageDrawByDraw_data();
@@ -69,59 +65,6 @@ private slots:
     void pictureFileNames_data();
     void pictureFileNames();
 };
-
-void TestComposer::drawIndexSelectsEntry_data()
-{
-    QTest::addColumn<float>("value");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("expected");
-
-    for (const auto& [count, middle] : {std::pair{22, 11}, std::pair{16, 8}, std::pair{5, 2}}) {
-        const QByteArray table = QByteArray::number(count) + " entries";
-        QTest::newRow(table + ", r = 0") << 0.0f << count << 0;
-        QTest::newRow(table + ", r = 0.5") << 0.5f << count << middle;
-        QTest::newRow(table + ", largest r") << LargestValue << count << count - 1;
-    }
-}
-
-void TestComposer::drawIndexSelectsEntry()
-{
-    QFETCH(float, value);
-    QFETCH(int, count);
-    QFETCH(int, expected);
-
-    ScriptedRandomSource source({value, 0.25f});
-    QCOMPARE(velmo::drawIndex(source, count), expected);
-    QCOMPARE(source.consumed(), 1);
-}
-
-void TestComposer::drawNumberStaysInRange_data()
-{
-    QTest::addColumn<int>("span");
-    QTest::addColumn<int>("base");
-    QTest::addColumn<float>("value");
-    QTest::addColumn<int>("expected");
-
-    // In single precision r * 4 + 9 rounds up to 13 for the largest r.
-    for (const auto& [name, span, base] : {std::tuple{"portrait", 10, 1}, std::tuple{"ad slot 0", 4, 1},
-                                           std::tuple{"ad slot 1", 4, 5}, std::tuple{"ad slot 2", 4, 9}}) {
-        QTest::newRow(name + QByteArray(", r = 0")) << span << base << 0.0f << base;
-        QTest::newRow(name + QByteArray(", r = 0.5")) << span << base << 0.5f << base + span / 2;
-        QTest::newRow(name + QByteArray(", largest r")) << span << base << LargestValue << base + span - 1;
-    }
-}
-
-void TestComposer::drawNumberStaysInRange()
-{
-    QFETCH(int, span);
-    QFETCH(int, base);
-    QFETCH(float, value);
-    QFETCH(int, expected);
-
-    ScriptedRandomSource source({value, 0.25f});
-    QCOMPARE(velmo::drawNumber(source, span, base), expected);
-    QCOMPARE(source.consumed(), 1);
-}
 
 void TestComposer::callerFlagsSurviveADraw()
 {

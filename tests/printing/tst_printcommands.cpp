@@ -55,7 +55,6 @@ private slots:
     void init();
     void cleanup();
 
-    void cancelPrintsNothing();
     void okPrintsThePageOnOnePage();
     void pageFitsThePaper_data();
     void pageFitsThePaper();
@@ -93,16 +92,6 @@ void TestPrintCommands::cleanup()
     m_window.reset();
     m_services.reset();
     m_dir.reset();
-}
-
-void TestPrintCommands::cancelPrintsNothing()
-{
-    m_services->answers = {MessageAnswer::Cancel};
-    m_window->Print_Click();
-
-    QCOMPARE(m_services->calls, QStringList{ConfirmBox});
-    QCOMPARE(m_window->borderStyle(), velmo::BorderStyle::FixedSingle);
-    QVERIFY(!QFileInfo::exists(m_dir->filePath(u"page.pdf"_s)));
 }
 
 void TestPrintCommands::okPrintsThePageOnOnePage()

@@ -36,10 +36,6 @@ public:
     // Runs inside printWindow; by default the window is printed for real on
     // the current printer.
     std::function<void(QWidget&)> onPrintWindow;
-    // Picture files whose loading throws like a missing file. Every other
-    // file gives a plain 93 x 101 picture.
-    QStringList failingPictures;
-
     MessageAnswer messageBox(const QString& prompt, MessageStyle style, const QString& title) override
     {
         calls.append(QStringLiteral("messageBox|%1|%2|%3").arg(title).arg(static_cast<int>(style)).arg(prompt));
@@ -76,9 +72,6 @@ public:
     QImage loadPicture(const QString& fileName) override
     {
         calls.append(QStringLiteral("loadPicture|") + fileName);
-        if (failingPictures.contains(fileName)) {
-            throw RuntimeError(("画像ファイルが見つかりません。\n" + fileName).toStdString());
-        }
         QImage picture(93, 101, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         return picture;
