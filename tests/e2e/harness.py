@@ -1,7 +1,7 @@
 """Drives the real executable on a private Xvfb with xdotool, xwininfo, xprop
 and ImageMagick. There is no window manager (so the tests give the focus back
 themselves) unless a test starts openbox on the same display. Run one group:
-python3 test_window.py --bin build/bin."""
+python3 test_page.py --bin build/bin."""
 
 import argparse
 import ctypes
@@ -336,11 +336,6 @@ class Program:
             return self.process.wait(REACTION_TIMEOUT)
         except subprocess.TimeoutExpired:
             raise AssertionError(f"the program did not end within {REACTION_TIMEOUT} s ({self._state()})") from None
-
-    def quit(self, page):
-        session.focus(page)
-        session.key("ctrl+q")
-        return self.exit_status()
 
 
 def launch(test, folder=None, **options):
