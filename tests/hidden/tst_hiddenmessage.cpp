@@ -86,15 +86,11 @@ void TestHiddenMessage::countStopsAtIntMax()
     QVERIFY(showPage(window));
     window.hiddenMessage().setHeadlineClickCountForTesting(INT_MAX - 1);
     for (int click = 0; click < 2; ++click) {
-        services.calls.clear();
         QTest::mouseClick(window.findChild<QWidget*>(u"見出し大"_s), Qt::LeftButton);
         QCOMPARE(window.hiddenMessage().headlineClickCount(), INT_MAX);
-        QCOMPARE(services.calls, MenuOnly);
     }
+    QCOMPARE(services.calls, (QStringList{u"popupMenu"_s, u"popupMenu"_s}));
     QVERIFY(window.isVisible());
-    services.calls.clear();
-    window.見出し小_Click();
-    QCOMPARE(services.calls, MenuOnly);
 }
 
 QTEST_MAIN(TestHiddenMessage)

@@ -4,7 +4,6 @@
 #include "printing/pageprinter.h"
 
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
 
@@ -108,11 +107,6 @@ public:
     void reportUnhandledError(const QString& message) override
     {
         calls.append(QStringLiteral("reportUnhandledError|") + message);
-    }
-
-    QStringList callsStartingWith(const QString& prefix) const
-    {
-        return calls.filter(QRegularExpression(u'^' + QRegularExpression::escape(prefix)));
     }
 
 private:
