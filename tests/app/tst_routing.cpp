@@ -190,12 +190,10 @@ void TestRouting::keyboardOpensTheMenuAtTheFocusedBox()
     PageWindow window(services);
     QVERIFY(showPage(window));
     QWidget* anchor = focus.isEmpty() ? &window : pageElement(window, focus);
-    if (focus.isEmpty()) {
-        if (QWidget* focused = QApplication::focusWidget()) {
-            focused->clearFocus();
-        }
-    } else {
+    if (!focus.isEmpty()) {
         anchor->setFocus(Qt::TabFocusReason);
+    } else if (QApplication::focusWidget() != nullptr) {
+        QApplication::focusWidget()->clearFocus();
     }
 
     QMenu* shown = nullptr;
