@@ -23,6 +23,12 @@ VELMO_PACKAGES=(
     clang libclang-rt-14-dev
 )
 
+# What the set-up runs as root through.
+VELMO_SUDO=()
+if [ "$(id -u)" -ne 0 ]; then
+    VELMO_SUDO=(sudo)
+fi
+
 velmo_install_packages() {
     local missing=()
     local package
@@ -35,13 +41,9 @@ velmo_install_packages() {
         return 0
     fi
     echo "Installing Debian packages: ${missing[*]}"
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
-    fi
     export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "${VELMO_SUDO[@]}" apt-get update -q
+    "${VELMO_SUDO[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
 # The locales the tests render the page in, besides C.UTF-8.
@@ -61,18 +63,14 @@ velmo_generate_locales() {
         return 0
     fi
     echo "Generating locales: ${missing[*]}"
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
-    fi
     for locale in "${missing[@]}"; do
         # Uncommented in /etc/locale.gen, so that a later locale-gen keeps it.
-        "${sudo[@]}" sed -i -E "s/^# *(${locale//./\\.} UTF-8)\$/\\1/" /etc/locale.gen
+        "${VELMO_SUDO[@]}" sed -i -E "s/^# *(${locale//./\\.} UTF-8)\$/\\1/" /etc/locale.gen
         if ! grep -qx "$locale UTF-8" /etc/locale.gen; then
-            echo "$locale UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+            echo "$locale UTF-8" | "${VELMO_SUDO[@]}" tee -a /etc/locale.gen >/dev/null
         fi
     done
-    "${sudo[@]}" locale-gen
+    "${VELMO_SUDO[@]}" locale-gen
 }
 
 # velmo_build <build-folder> [extra cmake arguments...]
