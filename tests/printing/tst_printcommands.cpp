@@ -40,8 +40,7 @@ QByteArray readAll(const QString& fileName)
 // Page objects of a PDF: "/Type /Page", not the "/Type /Pages" tree node.
 int pdfPageCount(const QByteArray& pdf)
 {
-    static const QRegularExpression page(u"/Type\\s*/Page(?![A-Za-z])"_s);
-    return static_cast<int>(QString::fromLatin1(pdf).count(page));
+    return static_cast<int>(QString::fromLatin1(pdf).count(QRegularExpression(u"/Type\\s*/Page(?![A-Za-z])"_s)));
 }
 
 } // namespace
