@@ -32,7 +32,6 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
-    QString cancelText;
 };
 
 // Answers the next message box by clicking a button or pressing Esc, and
@@ -47,8 +46,7 @@ void answerNextBox(QObject& scope, SeenBox& seen, QMessageBox::StandardButton bu
             return;
         }
         timer->stop();
-        QAbstractButton* cancel = box->button(QMessageBox::Cancel);
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), cancel ? cancel->text() : QString()};
+        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
         if (button == QMessageBox::Escape) {
             QTest::keyClick(box, Qt::Key_Escape);
         } else {
@@ -86,6 +84,9 @@ private slots:
 void TestRouting::initTestCase()
 {
     velmo::configureApplication(*qApp);
+    // Qt's own texts in the standard boxes and dialogs are Japanese, whatever
+    // the user's language.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
     // The tests close the page window on purpose; that must not end the
     // test run's own event loop.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -241,8 +242,6 @@ void TestRouting::realMessageBoxAnswers()
     QCOMPARE(seen.text, u"本文"_s);
     QCOMPARE(seen.icon, question ? QMessageBox::Question : QMessageBox::Warning);
     QCOMPARE(seen.buttons, question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::StandardButtons(QMessageBox::Ok));
-    // Qt's own texts are Japanese, whatever the user's language.
-    QCOMPARE(seen.cancelText, question ? u"キャンセル"_s : QString());
 }
 
 void TestRouting::realCopyPutsThePageOnTheClipboard()

@@ -49,19 +49,17 @@ def check_tree(prefix, app_id):
     parser.optionxform = str
     check(parser.read(desktop, encoding="utf-8"), f"{desktop} is missing")
     entry = parser["Desktop Entry"]
-    check(entry.get("Exec") == PACKAGE, f"the desktop entry runs {entry.get('Exec')!r}")
-    check(entry.get("Name") == harness.TITLE, f"the desktop entry is named {entry.get('Name')!r}")
-    check(entry.get("Icon") == app_id, f"the desktop entry's icon is {entry.get('Icon')!r}")
+    for key, value in (("Exec", PACKAGE), ("Name", harness.TITLE), ("Icon", app_id)):
+        check(entry.get(key) == value, f"the desktop entry's {key} is {entry.get(key)!r}")
     for size in (16, 32, 48, 64, 128):
         path = prefix / f"share/icons/hicolor/{size}x{size}/apps/{entry['Icon']}.png"
         check(path.is_file() and harness.decode(path).width == size, f"{path} is missing or not {size} pixels wide")
-    check((prefix / f"share/icons/hicolor/scalable/apps/{entry['Icon']}.svg").is_file(), "the scalable icon is missing")
     metainfo = prefix / "share/metainfo" / f"{app_id}.metainfo.xml"
     text = metainfo.read_text(encoding="utf-8") if metainfo.is_file() else ""
     check(f"<id>{app_id}</id>" in text and f'<launchable type="desktop-id">{desktop.name}</launchable>' in text,
           f"{metainfo} is missing or does not name the desktop entry")
-    check((prefix / "share/man/man6" / f"{PACKAGE}.6.gz").is_file(), "the manual page is missing")
-    check((prefix / "share/doc" / PACKAGE / "copyright").is_file(), "the copyright file is missing")
+    for path in (f"icons/hicolor/scalable/apps/{app_id}.svg", f"man/man6/{PACKAGE}.6.gz", f"doc/{PACKAGE}/copyright"):
+        check((prefix / "share" / path).is_file(), f"share/{path} is missing")
     return entry
 
 
