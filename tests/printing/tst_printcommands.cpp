@@ -80,7 +80,7 @@ void TestPrintCommands::init()
     // Every print of these tests goes to a file, never to a real printer.
     printToFile(m_services->currentPrinter(), m_dir->filePath(u"page.pdf"_s));
     m_window = std::make_unique<PageWindow>(*m_services);
-    ScriptedRandomSource source = ScriptedRandomSource::repeated(0.5f);
+    ScriptedRandomSource source(std::vector<float>(13, 0.5f));
     m_window->Form_Load(source);
     m_services->calls.clear();
 }

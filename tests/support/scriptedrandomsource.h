@@ -17,15 +17,9 @@ public:
     {
     }
 
-    // The same value for each of count draws.
-    static ScriptedRandomSource repeated(float value, int count = 13)
-    {
-        return ScriptedRandomSource(std::vector<float>(static_cast<std::size_t>(count), value));
-    }
-
     float nextValue() override
     {
-        if (remaining() <= 0) {
+        if (m_next >= static_cast<int>(m_values.size())) {
             QTest::qFail("the scripted random source ran out of values", __FILE__, __LINE__);
             return 0.0f;
         }
@@ -33,7 +27,6 @@ public:
     }
 
     int consumed() const { return m_next; }
-    int remaining() const { return static_cast<int>(m_values.size()) - m_next; }
 
 private:
     std::vector<float> m_values;
