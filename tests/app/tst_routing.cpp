@@ -134,23 +134,15 @@ void TestRouting::menuItems()
     QCOMPARE(menu.objectName(), u"Menu"_s);
     QCOMPARE(menu.defaultAction(), nullptr);
 
-    const QList<std::tuple<QString, QString, QKeySequence>> items = {
-        {u"PrintOption"_s, u"印刷設定(&O)"_s, QKeySequence(u"Ctrl+O"_s)},
-        {u"Print"_s, u"印刷(&P)"_s, QKeySequence(u"Ctrl+P"_s)},
-        {u"K1"_s, QString(), QKeySequence()},
-        {u"Qeit"_s, u"終了(&Q)"_s, QKeySequence(u"Ctrl+Q"_s)},
-    };
-    QCOMPARE(menu.actions().size(), items.size());
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        QAction* action = menu.actions()[i];
-        const auto& [name, text, key] = items[i];
-        QCOMPARE(action->objectName(), name);
-        QCOMPARE(action->isSeparator(), text.isEmpty());
-        QCOMPARE(action->text(), text);
-        QCOMPARE(action->shortcut(), key);
+    QStringList items;
+    for (QAction* action : menu.actions()) {
         QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
         QVERIFY(action->isSeparator() || action->isShortcutVisibleInContextMenu());
+        items.append(action->objectName() + u'|' + action->text() + u'|' + action->shortcut().toString());
     }
+    QCOMPARE(items, (QStringList{u"PrintOption|印刷設定(&O)|Ctrl+O"_s, u"Print|印刷(&P)|Ctrl+P"_s, u"K1||"_s,
+                                 u"Qeit|終了(&Q)|Ctrl+Q"_s}));
+    QVERIFY(menu.actions()[2]->isSeparator());
 }
 
 void TestRouting::shortcutsWorkWithThePopupClosed()
