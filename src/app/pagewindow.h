@@ -83,10 +83,10 @@ private:
     void createElements();
     void createMenu();
     void createKeys();
+    using Handler = std::function<void()>;
     // Names the action, gives it keys that work while the window is active
     // and runs handler through runHandler when it is triggered.
-    void bindAction(QAction* action, const char* name, const QList<QKeySequence>& keys, const std::function<void()>& handler);
-    using Handler = std::function<void()>;
+    void bindAction(QAction* action, const char* name, const QList<QKeySequence>& keys, const Handler& handler);
     // Runs a click or menu handler. An error that escapes it is reported as
     // an unhandled error and ends the program with a non-zero status.
     void runHandler(const Handler& handler);
