@@ -14,8 +14,8 @@ PictureBox::PictureBox(QWidget* parent)
 
 void PictureBox::setPicture(const QImage& picture, const QString& description)
 {
-    // Only the part inside the frame can ever be seen. Cutting it here also
-    // keeps a large picture from being drawn over the frame.
+    // Only the part inside the frame can ever be seen (the label draws no
+    // more of it), so a large picture keeps no more than that in memory.
     const QSize kept = picture.size().boundedTo(contentsRect().size());
     setPixmap(QPixmap::fromImage(kept == picture.size() ? picture : picture.copy(QRect(QPoint(0, 0), kept))));
     setAccessibleName(description);

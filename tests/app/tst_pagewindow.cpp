@@ -89,7 +89,6 @@ void TestPageWindow::windowSettings()
     ScriptedRuntimeServices services;
     PageWindow window(services);
 
-    QCOMPARE(window.objectName(), u"frmVelmoNewsPaper"_s);
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));

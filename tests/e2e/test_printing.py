@@ -56,15 +56,16 @@ class PrintingCase(unittest.TestCase):
 
     def set_up_printer(self, program, page, entry, copies, answer):
         """Picks an entry of the printer list in the printer setup dialog
-        ("Home": the first queue, "End": the PDF file, or a queue's name),
-        types the copies into its options, then answers with a key."""
+        ("Home": the first queue, "End": the PDF file, a queue's name, or None
+        to leave it), types the copies into its options, then answers with a key."""
         dialog = self.choose(program, page, "o", "印刷設定")
         harness.session.focus(dialog)
-        harness.session.key("alt+o", "alt+n")  # open the options, go to the printer list
-        if entry in ("Home", "End"):
-            harness.session.key(entry)
-        else:
-            harness.session.xdotool("type", "--delay", "20", entry)
+        if entry is not None:
+            harness.session.key("alt+o", "alt+n")  # open the options, go to the printer list
+            if entry in ("Home", "End"):
+                harness.session.key(entry)
+            else:
+                harness.session.xdotool("type", "--delay", "20", entry)
         if copies is not None:
             # Properties, file browser, tab bar, print range, page set, copies.
             harness.session.key(*["Tab"] * 6, str(copies))
@@ -135,19 +136,20 @@ class CupsPrintingTest(PrintingCase):
             self.assertTrue(any((image.width, image.data) == (pictures[name].width, pictures[name].data)
                                 for name in names), f"the picture of {box} is printed pixel for pixel")
 
-    def test_printer_setup_keeps_the_confirmed_choice_on_cancel(self):
+    def test_printer_setup_keeps_the_confirmed_choice(self):
         known = cups.jobs("completed")
         program, page = self.start_program()
         confirmed = (privatecups.QUEUES[1], 2)
         self.set_up_printer(program, page, confirmed[0], confirmed[1], "Return")
-        # The other queue with five copies, then the PDF file: both cancelled.
-        for entry, copies in (("Home", 5), ("End", None)):
-            self.set_up_printer(program, page, entry, copies, "Escape")
+        # The other queue with five copies, then the PDF file, both cancelled;
+        # then the dialog confirmed as it opens.
+        for entry, copies, answer in (("Home", 5, "Escape"), ("End", None, "Escape"), (None, None, "Return")):
+            self.set_up_printer(program, page, entry, copies, answer)
             self.print_page(program, page)
             job = self.wait_for_new_job(program, known)
             known.add(job)
             record = harness.poll(lambda: cups.accounting(job), 5)
-            self.assertEqual(record, confirmed, f"job {job} after choosing {entry} and cancelling")
+            self.assertEqual(record, confirmed, f"job {job} after choosing {entry} and pressing {answer}")
 
     def test_scheduler_stopped_and_back(self):
         self.addCleanup(lambda: cups.running or cups.start())
