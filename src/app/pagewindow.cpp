@@ -9,7 +9,6 @@
 #include "runtimeservices.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeySequence>
 
@@ -43,7 +42,6 @@ PageWindow::PageWindow(RuntimeServices& services, QWidget* parent)
 
     createElements();
     createMenu();
-    createKeys();
 }
 
 PageWindow::~PageWindow() = default;
@@ -109,8 +107,13 @@ void PageWindow::createMenu()
 
     auto item = [this](const char* name, const QString& caption, QKeyCombination key, const Handler& handler) {
         QAction* action = m_menu.addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(QKeySequence(key));
         action->setShortcutVisibleInContextMenu(true);
-        bindAction(action, name, {QKeySequence(key)}, handler);
+        // The shortcuts also work while the pop-up is closed.
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, handler] { runHandler(handler); });
     };
 
     item("PrintOption", QStringLiteral("印刷設定(&O)"), Qt::CTRL | Qt::Key_O, [this] { PrintOption_Click(); });
@@ -118,36 +121,6 @@ void PageWindow::createMenu()
     QAction* separator = m_menu.addSeparator();
     separator->setObjectName(QStringLiteral("K1"));
     item("Qeit", QStringLiteral("終了(&Q)"), Qt::CTRL | Qt::Key_Q, [this] { Qeit_Click(); });
-}
-
-void PageWindow::createKeys()
-{
-    // Live keys of the window that are not items of the pop-up, which keeps
-    // its four entries. The Menu key arrives as a context menu event
-    // (contextMenuEvent); Shift+F10 is its stand-in on keyboards without one.
-    bindAction(new QAction(this), "KeyboardMenu", {QKeySequence(Qt::SHIFT | Qt::Key_F10)},
-               [this] { showPageMenuFromKeyboard(); });
-    bindAction(new QAction(this), "CopyPage", QKeySequence::keyBindings(QKeySequence::Copy), [this] { copyPage(); });
-}
-
-void PageWindow::bindAction(QAction* action, const char* name, const QList<QKeySequence>& keys, const Handler& handler)
-{
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(keys);
-    // The keys work while the pop-up is closed, too.
-    action->setShortcutContext(Qt::WindowShortcut);
-    addAction(action);
-    connect(action, &QAction::triggered, this, [this, handler] { runHandler(handler); });
-}
-
-void PageWindow::contextMenuEvent(QContextMenuEvent* event)
-{
-    if (event->reason() != QContextMenuEvent::Keyboard) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    runHandler([this] { showPageMenuFromKeyboard(); });
 }
 
 template <typename Element>
@@ -205,23 +178,6 @@ PictureBox& PageWindow::pictureBox(PictureBoxId box) const
 void PageWindow::showPageMenu()
 {
     m_services.popupMenu(m_menu);
-}
-
-void PageWindow::showPageMenuFromKeyboard()
-{
-    // Only the picture boxes take the focus.
-    QWidget* anchor = qobject_cast<PictureBox*>(focusWidget());
-    if (anchor == nullptr) {
-        anchor = this;
-    }
-    m_services.popupMenuAt(m_menu, anchor->mapToGlobal(anchor->rect().center()));
-}
-
-void PageWindow::copyPage()
-{
-    // grab() renders at the window's device pixel ratio and keeps it in the
-    // image, so a paste shows the page at its size on screen.
-    m_services.copyImageToClipboard(grab().toImage());
 }
 
 void PageWindow::見出し大_Click()

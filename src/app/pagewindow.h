@@ -44,16 +44,6 @@ public:
     // and any chosen command has run.
     void showPageMenu();
 
-    // Opens the same pop-up from the keyboard (the Menu key, Shift+F10): at
-    // the centre of the picture box that has the focus, or of the window
-    // when no box has it. Nothing is counted: the hidden greeting stays a
-    // thing of the mouse.
-    void showPageMenuFromKeyboard();
-
-    // Puts an image of the page, as the screen shows it and at the screen's
-    // pixel density, on the clipboard (Ctrl+C). Nothing is written to disk.
-    void copyPage();
-
     void 見出し大_Click();
     void 写真_Click();
     void 記事1_Click();
@@ -74,19 +64,10 @@ public:
     QMenu& menu() { return m_menu; }
     PictureBox& pictureBox(PictureBoxId box) const;
 
-protected:
-    // A context menu asked for from the keyboard opens the page's pop-up;
-    // the mouse's buttons are handled by the elements themselves.
-    void contextMenuEvent(QContextMenuEvent* event) override;
-
 private:
     void createElements();
     void createMenu();
-    void createKeys();
     using Handler = std::function<void()>;
-    // Names the action, gives it keys that work while the window is active
-    // and runs handler through runHandler when it is triggered.
-    void bindAction(QAction* action, const char* name, const QList<QKeySequence>& keys, const Handler& handler);
     // Runs a click or menu handler. An error that escapes it is reported as
     // an unhandled error and ends the program with a non-zero status.
     void runHandler(const Handler& handler);

@@ -3,12 +3,10 @@
 #include "printing/pageprinter.h"
 #include "printing/printersetup.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -33,16 +31,6 @@ MessageAnswer QtRuntimeServices::messageBox(const QString& prompt, MessageStyle 
 void QtRuntimeServices::popupMenu(QMenu& menu)
 {
     menu.exec(QCursor::pos());
-}
-
-void QtRuntimeServices::popupMenuAt(QMenu& menu, QPoint globalPosition)
-{
-    menu.exec(globalPosition);
-}
-
-void QtRuntimeServices::copyImageToClipboard(const QImage& image)
-{
-    QGuiApplication::clipboard()->setImage(image);
 }
 
 QString QtRuntimeServices::executableFolder()

@@ -26,8 +26,6 @@ public:
 
     MessageAnswer messageBox(const QString& prompt, MessageStyle style, const QString& title) override;
     void popupMenu(QMenu& menu) override;
-    void popupMenuAt(QMenu& menu, QPoint globalPosition) override;
-    void copyImageToClipboard(const QImage& image) override;
     QString executableFolder() override;
     QImage loadPicture(const QString& fileName) override;
     QPrinter& currentPrinter() override;

@@ -50,13 +50,6 @@ public:
     // closed; a chosen item's handler has run to its end by then.
     virtual void popupMenu(QMenu& menu) = 0;
 
-    // The same with the menu's top-left corner at a point of the screen, for
-    // a pop-up opened from the keyboard.
-    virtual void popupMenuAt(QMenu& menu, QPoint globalPosition) = 0;
-
-    // Puts the image on the clipboard, where other programs can paste it.
-    virtual void copyImageToClipboard(const QImage& image) = 0;
-
     // The folder that holds the running executable. The working directory
     // plays no part in finding the pictures.
     virtual QString executableFolder() = 0;

@@ -8,8 +8,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
@@ -73,12 +71,9 @@ private slots:
     void clickOnElementOpensMenuOnce();
     void menuItems();
     void shortcutsWorkWithThePopupClosed();
-    void keyboardOpensTheMenuAtTheFocusedBox_data();
-    void keyboardOpensTheMenuAtTheFocusedBox();
 
     void realMessageBoxAnswers_data();
     void realMessageBoxAnswers();
-    void realCopyPutsThePageOnTheClipboard();
 };
 
 void TestRouting::initTestCase()
@@ -162,50 +157,6 @@ void TestRouting::shortcutsWorkWithThePopupClosed()
     QVERIFY(!window.isVisible());
 }
 
-void TestRouting::keyboardOpensTheMenuAtTheFocusedBox_data()
-{
-    QTest::addColumn<QString>("focus"); // a picture box, or none
-    QTest::addColumn<QString>("key");
-
-    for (const QString& key : {u"Menu"_s, u"Shift+F10"_s}) {
-        for (const QString& focus : {u"写真"_s, u"広告2"_s, QString()}) {
-            QTest::addRow("%s at %s", qPrintable(key), focus.isEmpty() ? "no box" : qPrintable(focus)) << focus << key;
-        }
-    }
-}
-
-void TestRouting::keyboardOpensTheMenuAtTheFocusedBox()
-{
-    QFETCH(QString, focus);
-    QFETCH(QString, key);
-
-    ScriptedRuntimeServices services;
-    PageWindow window(services);
-    QVERIFY(showPage(window));
-    QWidget* anchor = focus.isEmpty() ? &window : pageElement(window, focus);
-    if (!focus.isEmpty()) {
-        anchor->setFocus(Qt::TabFocusReason);
-    } else if (QApplication::focusWidget() != nullptr) {
-        QApplication::focusWidget()->clearFocus();
-    }
-
-    QMenu* shown = nullptr;
-    services.onPopupMenu = [&shown](QMenu& menu) { shown = &menu; };
-    if (key == u"Menu"_s) {
-        // The platform turns the Menu key into a keyboard context menu event
-        // for the focused widget, or the window when none has the focus.
-        QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, target->rect().center(),
-                                target->mapToGlobal(target->rect().center()));
-        QApplication::sendEvent(target, &event);
-    } else {
-        QTest::keySequence(&window, QKeySequence(key));
-    }
-    const QPoint centre = anchor->mapToGlobal(anchor->rect().center());
-    QCOMPARE(services.calls, QStringList{u"popupMenuAt|%1,%2"_s.arg(centre.x()).arg(centre.y())});
-    QCOMPARE(shown, &window.menu());
-}
-
 void TestRouting::realMessageBoxAnswers_data()
 {
     QTest::addColumn<MessageStyle>("style");
@@ -234,18 +185,6 @@ void TestRouting::realMessageBoxAnswers()
     QCOMPARE(seen.text, u"本文"_s);
     QCOMPARE(seen.icon, question ? QMessageBox::Question : QMessageBox::Warning);
     QCOMPARE(seen.buttons, question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::StandardButtons(QMessageBox::Ok));
-}
-
-void TestRouting::realCopyPutsThePageOnTheClipboard()
-{
-    velmo::QtRuntimeServices services;
-    PageWindow window(services);
-    QVERIFY(showPage(window));
-    QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
-
-    const QImage copied = QGuiApplication::clipboard()->image();
-    QCOMPARE(copied.size(), window.size() * window.devicePixelRatio());
-    QCOMPARE(copied.pixelColor(copied.width() - 2, copied.height() / 2), QColor(0xE0, 0xE0, 0xE0));
 }
 
 QTEST_MAIN(TestRouting)

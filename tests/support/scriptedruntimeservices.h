@@ -17,8 +17,7 @@ namespace velmo::test {
 inline const QString ConfirmBox = QStringLiteral("messageBox|印刷|33|印刷を開始します。いいですか？");
 
 // Runtime services for tests. Every call is appended to calls as one line
-// ("messageBox|<title>|<style>|<prompt>", "popupMenu", "popupMenuAt|<x>,<y>",
-// "copyImageToClipboard|<width>x<height>", "loadPicture|<file>",
+// ("messageBox|<title>|<style>|<prompt>", "popupMenu", "loadPicture|<file>",
 // "showPrinterSetup", "printWindow", "setBorderStyle|<n>",
 // "reportUnhandledError|<message>") and answered from what the test scripted.
 // The executable's folder is "/velmo".
@@ -51,19 +50,6 @@ public:
         if (onPopupMenu) {
             onPopupMenu(menu);
         }
-    }
-
-    void popupMenuAt(QMenu& menu, QPoint globalPosition) override
-    {
-        calls.append(QStringLiteral("popupMenuAt|%1,%2").arg(globalPosition.x()).arg(globalPosition.y()));
-        if (onPopupMenu) {
-            onPopupMenu(menu);
-        }
-    }
-
-    void copyImageToClipboard(const QImage& image) override
-    {
-        calls.append(QStringLiteral("copyImageToClipboard|%1x%2").arg(image.width()).arg(image.height()));
     }
 
     QString executableFolder() override { return QStringLiteral("/velmo"); }
