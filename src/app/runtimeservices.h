@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPoint>
 #include <QString>
 
 #include <stdexcept>
