@@ -1,9 +1,9 @@
 // How long one page takes to compose: the thirteen draws and the joined
 // texts, and on top of that the four picture file names the window loads.
 
-#include "composer/composer.h"
-#include "composer/picturefiles.h"
-#include "composer/randomsource.h"
+#include "core/composer.h"
+#include "core/picturefiles.h"
+#include "core/randomsource.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +18,7 @@ void composePage(benchmark::State& state)
     velmo::RandomSource source;
     source.seed(Seed);
     for (auto _ : state) {
-        velmo::ComposedPage page = velmo::composePage(source);
+        velmo::PageContent page = velmo::composePage(source);
         benchmark::DoNotOptimize(page);
     }
     state.SetItemsProcessed(state.iterations());
@@ -29,11 +29,11 @@ void composePageWithPictureNames(benchmark::State& state)
 {
     velmo::RandomSource source;
     source.seed(Seed);
-    const QString folder = QStringLiteral("/usr/local/lib/velmo-newspaper");
+    const std::u16string folder = u"/usr/local/lib/velmo-newspaper";
     for (auto _ : state) {
-        const velmo::ComposedPage page = velmo::composePage(source);
-        for (const velmo::PagePicture& picture : velmo::pagePictures(page.content, folder)) {
-            QString name = velmo::hostFileName(picture.fileName);
+        const velmo::PageContent page = velmo::composePage(source);
+        for (const velmo::PagePicture& picture : velmo::pagePictures(page, folder)) {
+            std::u16string name = velmo::hostFileName(picture.fileName);
             benchmark::DoNotOptimize(name);
         }
     }

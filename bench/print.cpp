@@ -11,11 +11,12 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise. The
 // pictures are read from the folder of this executable, like the program's.
 
-#include "app/pagewindow.h"
-#include "app/qtruntimeservices.h"
-#include "app/startup.h"
-#include "composer/fixedrandomsource.h"
-#include "printing/pageprinter.h"
+#include "core/platform.h"
+#include "fixedrandomsource.h"
+#include "qt/pageprinter.h"
+#include "qt/pagewindow.h"
+#include "qt/qtplatform.h"
+#include "qt/startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,13 +115,13 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv);
     velmo::configureApplication(application);
-    velmo::QtRuntimeServices services;
-    velmo::PageWindow window(services);
+    velmo::QtPlatform platform;
+    velmo::PageWindow window(platform);
     velmo::FixedRandomSource values(PageValues);
-    if (!velmo::loadPage(window, values, services)) {
+    if (!velmo::loadPage(window, values, platform)) {
         return 1;
     }
-    services.setPageWindow(&window);
+    platform.setPageWindow(&window);
     window.show();
     QApplication::processEvents();
 

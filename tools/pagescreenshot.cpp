@@ -5,10 +5,10 @@
 // It runs beside the program in the build's bin folder, since the page reads
 // its pictures from the executable's folder.
 
-#include "app/pagewindow.h"
-#include "app/qtruntimeservices.h"
-#include "app/startup.h"
-#include "composer/fixedrandomsource.h"
+#include "fixedrandomsource.h"
+#include "qt/pagewindow.h"
+#include "qt/qtplatform.h"
+#include "qt/startup.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -37,10 +37,10 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     velmo::configureApplication(application);
 
-    velmo::QtRuntimeServices services;
-    velmo::PageWindow window(services);
+    velmo::QtPlatform platform;
+    velmo::PageWindow window(platform);
     velmo::FixedRandomSource values(PageValues);
-    if (!velmo::loadPage(window, values, services)) {
+    if (!velmo::loadPage(window, values, platform)) {
         return 1;
     }
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {

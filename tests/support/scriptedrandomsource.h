@@ -1,8 +1,7 @@
 #pragma once
 
-#include "composer/randomsource.h"
-
-#include <QTest>
+#include "check.h"
+#include "core/randomsource.h"
 
 #include <vector>
 
@@ -19,18 +18,18 @@ public:
 
     float nextValue() override
     {
-        if (m_next >= static_cast<int>(m_values.size())) {
-            QTest::qFail("the scripted random source ran out of values", __FILE__, __LINE__);
+        if (m_next >= m_values.size()) {
+            fail("the scripted random source ran out of values", __FILE__, __LINE__);
             return 0.0f;
         }
-        return m_values[static_cast<std::size_t>(m_next++)];
+        return m_values[m_next++];
     }
 
-    int consumed() const { return m_next; }
+    int consumed() const { return static_cast<int>(m_next); }
 
 private:
     std::vector<float> m_values;
-    int m_next = 0;
+    std::size_t m_next = 0;
 };
 
 // The largest single-precision value below 1: 1 - 2^-24.

@@ -1,0 +1,76 @@
+#include "draws.h"
+
+#include "randomsource.h"
+
+#include <cassert>
+#include <cfenv>
+#include <cmath>
+
+namespace velmo {
+
+namespace {
+
+constexpr int CheckedExceptions = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+void checkFloatingPointStatus(const char* step)
+{
+    if (std::fetestexcept(CheckedExceptions) != 0) {
+        throw FloatingPointError(std::string("floating-point error in the ") + step + " of a draw");
+    }
+}
+
+// Keeps the caller's floating-point flags: they are saved and cleared on
+// entry, and put back on every way out, an error included.
+class FloatingPointFlagsScope {
+public:
+    FloatingPointFlagsScope()
+    {
+        std::fegetexceptflag(&m_saved, CheckedExceptions);
+        std::feclearexcept(CheckedExceptions);
+    }
+    ~FloatingPointFlagsScope() { std::fesetexceptflag(&m_saved, CheckedExceptions); }
+    FloatingPointFlagsScope(const FloatingPointFlagsScope&) = delete;
+    FloatingPointFlagsScope& operator=(const FloatingPointFlagsScope&) = delete;
+
+private:
+    std::fexcept_t m_saved;
+};
+
+// Forms floor(r * factor + base) with the status checked after the product and
+// after the sum.
+int checkedFloor(float r, int factor, int base)
+{
+    const FloatingPointFlagsScope flags;
+    // The compiler does not know that the status flags depend on the
+    // arithmetic: volatile makes each step happen, in order, between the
+    // checks instead of being folded or moved past them.
+    volatile double product = static_cast<double>(r) * factor;
+    checkFloatingPointStatus("product");
+    volatile double sum = product + base;
+    checkFloatingPointStatus("sum");
+    if (!(sum >= -2147483648.0 && sum < 2147483648.0)) {
+        throw FloatingPointError("a draw left the range of a 32-bit integer");
+    }
+    return static_cast<int>(std::floor(sum));
+}
+
+} // namespace
+
+int drawNumber(RandomSource& source, int span, int base)
+{
+    assert(span > 0);
+    return checkedFloor(source.nextValue(), span, base);
+}
+
+std::u16string indexText(int index)
+{
+    assert(index >= 0);
+    std::u16string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + index % 10));
+        index /= 10;
+    } while (index > 0);
+    return digits;
+}
+
+} // namespace velmo

@@ -1,0 +1,181 @@
+#include "check.h"
+#include "core/pagecontroller.h"
+#include "core/pagemenu.h"
+#include "core/placement.h"
+#include "core/text.h"
+#include "scriptedplatform.h"
+
+#include <climits>
+#include <string>
+#include <vector>
+
+using namespace velmo;
+using velmo::test::ScriptedPlatform;
+using Calls = std::vector<std::string>;
+
+namespace {
+
+const std::string ConfirmBox = "messageBox|印刷|33|印刷を開始します。いいですか？";
+const std::string FailureBox = "messageBox|印刷エラー|48|エラーです。プリンタの電源、インク、用紙などをチェックしてください。";
+const Calls Printed = {ConfirmBox, "setBorderStyle|0", "printPage", "setBorderStyle|1"};
+const Calls Greeting = {
+    "messageBox|秘密…|48|おお！すごいすごい！よくここがわかったねぇ。",
+    "messageBox|秘密…|48|いちおう裏技なんだ。コレ。",
+    "messageBox|秘密…|48|ま、これからもこのソフトを愛用してね。",
+    "messageBox|秘密…|48|by.Pellam(Velmo)より",
+};
+
+void everyElementOpensTheMenuOnce()
+{
+    for (const PageElement& element : PageElements) {
+        ScriptedPlatform platform;
+        PageController page(platform);
+        page.click(element.id);
+        CHECK_EQ(platform.calls, Calls{"popupMenu"});
+        // Only the big headline counts its clicks.
+        CHECK_EQ(page.hiddenMessage().headlineClickCount(), element.id == ElementId::BigHeadline ? 1 : 0);
+    }
+}
+
+void chosenCommandsRunOnceTheMenuHasClosed()
+{
+    ScriptedPlatform platform;
+    PageController page(platform);
+    platform.choices = {Command::Quit, Command::PrintOption, std::nullopt};
+    page.click(ElementId::Ad2);
+    CHECK_EQ(platform.calls, (Calls{"popupMenu", "closeWindow"}));
+    page.click(ElementId::TopicColumn);
+    page.click(ElementId::Portrait);
+    CHECK_EQ(platform.calls, (Calls{"popupMenu", "closeWindow", "popupMenu", "showPrinterSetup", "popupMenu"}));
+}
+
+void hiddenGreetingAfterExactlySevenHeadlineClicks()
+{
+    for (const int clicks : {6, 7, 8}) {
+        ScriptedPlatform platform;
+        PageController page(platform);
+        for (int i = 0; i < clicks; ++i) {
+            page.click(ElementId::BigHeadline);
+        }
+        // Clicks elsewhere, a dismissed menu and the greeting itself leave
+        // the count alone.
+        page.click(ElementId::MainArticle);
+        platform.calls.clear();
+        page.click(ElementId::SmallHeadline);
+        page.click(ElementId::SmallHeadline);
+        const Calls expected = clicks == 7 ? [] { Calls twice = Greeting; twice.insert(twice.end(), Greeting.begin(), Greeting.end()); return twice; }()
+                                           : Calls{"popupMenu", "popupMenu"};
+        CHECK_EQ(platform.calls, expected);
+        CHECK_EQ(page.hiddenMessage().headlineClickCount(), clicks);
+    }
+
+    // The count stops at its top instead of wrapping round.
+    ScriptedPlatform platform;
+    PageController page(platform);
+    page.hiddenMessage().setHeadlineClickCountForTesting(INT_MAX);
+    page.click(ElementId::BigHeadline);
+    CHECK_EQ(page.hiddenMessage().headlineClickCount(), INT_MAX);
+    CHECK_EQ(platform.calls, Calls{"popupMenu"});
+}
+
+void printAsksFirstAndRestoresTheBorder()
+{
+    ScriptedPlatform platform;
+    PageController page(platform);
+    platform.answers = {MessageAnswer::Cancel};
+    page.runCommand(Command::Print);
+    CHECK_EQ(platform.calls, Calls{ConfirmBox});
+
+    platform.calls.clear();
+    page.runCommand(Command::Print);
+    CHECK_EQ(platform.calls, Printed);
+
+    // A failing print is reported once, the border comes back, and the next
+    // print works again.
+    for (const bool runtimeError : {true, false}) {
+        platform.calls.clear();
+        platform.onPrintPage = [runtimeError] {
+            if (runtimeError) {
+                throw RuntimeError(u"プリンタが見つかりません。");
+            }
+            throw std::bad_alloc();
+        };
+        page.runCommand(Command::Print);
+        Calls failed = Printed;
+        failed.back() = "setBorderStyle|1";
+        failed.push_back(FailureBox);
+        CHECK_EQ(platform.calls, failed);
+        CHECK(platform.borderStyle == BorderStyle::FixedSingle);
+    }
+    platform.calls.clear();
+    platform.onPrintPage = nullptr;
+    page.runCommand(Command::Print);
+    CHECK_EQ(platform.calls, Printed);
+}
+
+void setupThatCannotBeShownIsReported()
+{
+    ScriptedPlatform platform;
+    PageController page(platform);
+    platform.onPrinterSetup = [] { throw RuntimeError(u"プリンタがインストールされていません。"); };
+    page.runCommand(Command::PrintOption);
+    CHECK_EQ(platform.calls, (Calls{"showPrinterSetup", "messageBox|印刷設定|48|プリンタがインストールされていません。"}));
+}
+
+void menuData()
+{
+    Calls items;
+    for (const MenuItem& item : PageMenu) {
+        items.push_back(std::string(item.name) + '|' + toUtf8(item.caption) + '|' + toUtf8(std::u16string(1, accessKey(item.caption)))
+                        + '|' + (item.shortcutLetter != 0 ? toUtf8(std::u16string(1, item.shortcutLetter)) : ""));
+    }
+    CHECK_EQ(items, (Calls{"PrintOption|印刷設定(&O)|O|O", "Print|印刷(&P)|P|P", "K1|-|" + std::string(1, '\0') + "|", "Qeit|終了(&Q)|Q|Q"}));
+    CHECK(PageMenu[2].kind == MenuItemKind::Separator);
+    CHECK(itemForShortcut(u'q') == &PageMenu[3] && itemForShortcut(u'O') == &PageMenu[0]);
+    CHECK(itemForShortcut(u'K') == nullptr);
+}
+
+void windowPlacement()
+{
+    // Centred on the available area, wherever on the desktop it lies.
+    CHECK_EQ(centredFramePosition({0, 0, 1024, 768}, 337, 470), (Point{343, 149}));
+    CHECK_EQ(centredFramePosition({1920, 40, 1280, 984}, 337, 470), (Point{2391, 297}));
+    // A frame larger than the area keeps its title bar and left edge on it,
+    // below a top panel and right of a left one.
+    CHECK_EQ(centredFramePosition({1920, 40, 300, 400}, 337, 470), (Point{1920, 40}));
+    CHECK_EQ(centredFramePosition({-1280, -200, 300, 400}, 337, 470), (Point{-1280, -200}));
+}
+
+void printedPagePlacement()
+{
+    // 327 x 440 pixels scaled by 2 and by 3, centred on the printable area
+    // wherever it starts.
+    CHECK_EQ(fittedPage(327, 440, {0, 0, 654, 1000}), (RectF{0, 60, 654, 880}));
+    CHECK_EQ(fittedPage(327, 440, {100, 50, 1500, 1320}), (RectF{359.5, 50, 981, 1320}));
+}
+
+void textConversions()
+{
+    const std::u16string text = u"印刷\r𠀋a";
+    CHECK_EQ(fromUtf8(toUtf8(text)), text);
+    CHECK_EQ(toUtf8(u"\xD800x"), std::string("\xEF\xBF\xBDx"));
+    CHECK_EQ(fromUtf8("\xC0\xAF\xE3\x81"), std::u16string(u"\xFFFD\xFFFD\xFFFD\xFFFD"));
+    CHECK_EQ(std::string(RuntimeError(u"画像").what()), std::string("画像"));
+}
+
+} // namespace
+
+int main()
+{
+    return velmo::test::runTests({
+        TEST_CASE(everyElementOpensTheMenuOnce),
+        TEST_CASE(chosenCommandsRunOnceTheMenuHasClosed),
+        TEST_CASE(hiddenGreetingAfterExactlySevenHeadlineClicks),
+        TEST_CASE(printAsksFirstAndRestoresTheBorder),
+        TEST_CASE(setupThatCannotBeShownIsReported),
+        TEST_CASE(menuData),
+        TEST_CASE(windowPlacement),
+        TEST_CASE(printedPagePlacement),
+        TEST_CASE(textConversions),
+    });
+}
