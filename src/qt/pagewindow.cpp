@@ -126,7 +126,10 @@ std::optional<Command> PageWindow::commandOf(const QAction* action) const
 
 bool PageWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease) {
+    // A press soon after the last one arrives as a double click; to the page
+    // it is just the press of the next click.
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (!press && event->type() != QEvent::MouseButtonRelease) {
         return QWidget::eventFilter(watched, event);
     }
     for (const PageElement& spec : PageElements) {
@@ -136,7 +139,7 @@ bool PageWindow::eventFilter(QObject* watched, QEvent* event)
         }
         ClickGesture& click = m_clicks[static_cast<std::size_t>(spec.id)];
         const auto& mouse = static_cast<const QMouseEvent&>(*event);
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (press) {
             // An accepted press keeps the release with this element.
             return click.press(mouse);
         }

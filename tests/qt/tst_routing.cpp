@@ -118,6 +118,14 @@ void TestRouting::clickOnElementOpensMenuOnce()
     QTest::mousePress(target, button);
     QTest::mouseRelease(target, button, {}, QPoint(-3, -3));
     QCOMPARE(services.calls.size(), 1);
+    // Two quick clicks are two clicks, although the second press comes as a
+    // double click.
+    const QPointF centre = QRectF(target->rect()).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, centre, target->mapToGlobal(centre), button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button, {});
+        QApplication::sendEvent(target, &event);
+    }
+    QCOMPARE(services.calls.size(), 2);
 }
 
 void TestRouting::menuItems()
