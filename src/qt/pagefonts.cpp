@@ -167,11 +167,11 @@ QFont shownFont(const QFont& asked)
     return shown;
 }
 
-QFont pageFont(const FontSpec& spec)
+QFont pageFont(const FontSpec& face)
 {
-    QFont font(qt(fontFamily(spec.role)));
-    font.setPixelSize(spec.pixelSize);
-    font.setWeight(spec.weight == FontWeight::Bold ? QFont::Bold : QFont::Normal);
+    QFont font(qt(fontFamily(face.role)));
+    font.setPixelSize(face.pixelSize);
+    font.setWeight(face.weight == FontWeight::Bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);

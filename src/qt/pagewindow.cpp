@@ -66,28 +66,28 @@ void PageWindow::createElements()
     // Created in the table's order, from the top of the page down: along the
     // one-pixel overlaps the later element is drawn on top, and the picture
     // boxes, the only elements that take the focus, get their tab order.
-    for (const PageElement& spec : PageElements) {
+    for (const PageElement& row : PageElements) {
         QWidget* element = nullptr;
-        if (spec.kind == ElementKind::Label) {
+        if (row.kind == ElementKind::Label) {
             auto* label = new PageLabel(this);
-            label->setFont(pageFont(spec.font));
-            label->setCaption(qt(spec.caption));
+            label->setFont(pageFont(row.font));
+            label->setCaption(qt(row.caption));
             element = label;
         } else {
             element = new PictureBox(this);
         }
-        element->setObjectName(qt(spec.name));
-        element->setGeometry(toQRect(spec.rect));
-        element->setFocusPolicy(spec.focus == Focus::Tab ? Qt::StrongFocus : Qt::NoFocus);
+        element->setObjectName(qt(row.name));
+        element->setGeometry(toQRect(row.rect));
+        element->setFocusPolicy(row.focus == Focus::Tab ? Qt::StrongFocus : Qt::NoFocus);
         QPalette palette = element->palette();
-        palette.setColor(QPalette::Window, colour(spec.background));
-        palette.setColor(QPalette::WindowText, colour(spec.foreground));
+        palette.setColor(QPalette::Window, colour(row.background));
+        palette.setColor(QPalette::WindowText, colour(row.foreground));
         element->setPalette(palette);
-        if (spec.index >= 0) {
-            element->setProperty("Index", static_cast<std::int16_t>(spec.index));
+        if (row.index >= 0) {
+            element->setProperty("Index", static_cast<std::int16_t>(row.index));
         }
         element->installEventFilter(this);
-        m_elements[static_cast<std::size_t>(spec.id)] = element;
+        m_elements[static_cast<std::size_t>(row.id)] = element;
     }
 }
 
@@ -132,19 +132,19 @@ bool PageWindow::eventFilter(QObject* watched, QEvent* event)
     if (!press && event->type() != QEvent::MouseButtonRelease) {
         return QWidget::eventFilter(watched, event);
     }
-    for (const PageElement& spec : PageElements) {
-        QWidget* element = m_elements[static_cast<std::size_t>(spec.id)];
+    for (const PageElement& row : PageElements) {
+        QWidget* element = m_elements[static_cast<std::size_t>(row.id)];
         if (element != watched) {
             continue;
         }
-        ClickGesture& click = m_clicks[static_cast<std::size_t>(spec.id)];
+        ClickGesture& click = m_clicks[static_cast<std::size_t>(row.id)];
         const auto& mouse = static_cast<const QMouseEvent&>(*event);
         if (press) {
             // An accepted press keeps the release with this element.
             return click.press(mouse);
         }
         if (click.release(mouse, element->rect())) {
-            m_controller.click(spec.id);
+            m_controller.click(row.id);
         }
         return false;
     }
