@@ -97,13 +97,13 @@ const ChosenFace& chosenFace(FontRole role)
     return *face;
 }
 
-Font createPageFont(const FontSpec& spec, double scale)
+Font createPageFont(const FontSpec& asked, double scale)
 {
-    const ChosenFace& face = chosenFace(spec.role);
+    const ChosenFace& face = chosenFace(asked.role);
     LOGFONTW font{};
     // A negative height asks for the em (the character height), not the cell.
-    font.lfHeight = -std::lround(spec.pixelSize * scale);
-    font.lfWeight = face.drawBold ? FW_BOLD : static_cast<LONG>(spec.weight);
+    font.lfHeight = -std::lround(asked.pixelSize * scale);
+    font.lfWeight = face.drawBold ? FW_BOLD : static_cast<LONG>(asked.weight);
     font.lfCharSet = SHIFTJIS_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;

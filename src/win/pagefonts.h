@@ -18,8 +18,8 @@ struct ChosenFace {
 const ChosenFace& chosenFace(FontRole role);
 
 // The font of a page element, scaled from the page's 96 dots per inch to a
-// device with scale device pixels per page pixel. Its em is the spec's pixel
+// device with scale device pixels per page pixel. Its em is the asked pixel
 // size times scale.
-Font createPageFont(const FontSpec& spec, double scale);
+Font createPageFont(const FontSpec& asked, double scale);
 
 } // namespace velmo

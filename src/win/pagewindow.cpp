@@ -90,7 +90,7 @@ PageWindow::PageWindow(HINSTANCE instance, Platform& platform)
     , m_controller(platform)
 {
     for (std::size_t i = 0; i < PageElements.size(); ++i) {
-        m_elements[i].spec = &PageElements[i];
+        m_elements[i].row = &PageElements[i];
     }
 }
 
@@ -238,13 +238,13 @@ void PageWindow::drawPage(HDC dc, POINT origin, double scale) const
     const RECT page = scaledRect({0, 0, ClientWidth, ClientHeight}, scale, origin);
     FillRect(dc, &page, m_background);
     for (const Element& item : m_elements) {
-        const PageElement& spec = *item.spec;
-        const RECT box = scaledRect(spec.rect, scale, origin);
-        if (spec.kind == ElementKind::Label) {
-            const Font font = createPageFont(spec.font, scale);
-            drawLabel(dc, box, textOf(item.window), font.get(), static_cast<int>(std::lround(spec.font.pixelSize * scale)), spec);
+        const PageElement& row = *item.row;
+        const RECT box = scaledRect(row.rect, scale, origin);
+        if (row.kind == ElementKind::Label) {
+            const Font font = createPageFont(row.font, scale);
+            drawLabel(dc, box, textOf(item.window), font.get(), static_cast<int>(std::lround(row.font.pixelSize * scale)), row);
         } else {
-            drawPictureBox(dc, box, item.picture ? &*item.picture : nullptr, scale, spec);
+            drawPictureBox(dc, box, item.picture ? &*item.picture : nullptr, scale, row);
         }
     }
 }
@@ -327,15 +327,15 @@ void PageWindow::onCreate()
     m_dpi = GetDpiForWindow(m_window);
     for (std::size_t i = 0; i < m_elements.size(); ++i) {
         Element& item = m_elements[i];
-        const PageElement& spec = *item.spec;
-        const bool label = spec.kind == ElementKind::Label;
+        const PageElement& row = *item.row;
+        const bool label = row.kind == ElementKind::Label;
         // Siblings clip each other, so that along the one-pixel overlaps
         // exactly one of them shows.
         DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-        if (spec.focus == Focus::Tab) {
+        if (row.focus == Focus::Tab) {
             style |= WS_TABSTOP;
         }
-        item.window = CreateWindowExW(0, label ? LabelClassName : PictureClassName, windowText(spec.caption).c_str(), style, 0, 0,
+        item.window = CreateWindowExW(0, label ? LabelClassName : PictureClassName, windowText(row.caption).c_str(), style, 0, 0,
                                       0, 0, m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ElementIdBase + i)), m_instance,
                                       &item);
         // Each element goes on top of those before it: the later one shows
@@ -363,11 +363,11 @@ void PageWindow::layoutElements()
 {
     const double scale = m_dpi / double(USER_DEFAULT_SCREEN_DPI);
     for (Element& item : m_elements) {
-        const RECT box = scaledRect(item.spec->rect, scale, {0, 0});
+        const RECT box = scaledRect(item.row->rect, scale, {0, 0});
         SetWindowPos(item.window, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        if (item.spec->kind == ElementKind::Label) {
-            item.font = createPageFont(item.spec->font, scale);
+        if (item.row->kind == ElementKind::Label) {
+            item.font = createPageFont(item.row->font, scale);
         }
         InvalidateRect(item.window, nullptr, FALSE);
     }
@@ -391,7 +391,7 @@ void PageWindow::onCommand(WORD id)
 void PageWindow::onElementClicked(std::size_t index)
 {
     assert(index < m_elements.size());
-    guarded([this, index] { m_controller.click(m_elements[index].spec->id); });
+    guarded([this, index] { m_controller.click(m_elements[index].row->id); });
 }
 
 void PageWindow::onSetFocus()
@@ -409,7 +409,7 @@ void PageWindow::moveFocus(bool backwards)
 {
     std::vector<HWND> order;
     for (const Element& item : m_elements) {
-        if (item.spec->focus == Focus::Tab) {
+        if (item.row->focus == Focus::Tab) {
             order.push_back(item.window);
         }
     }
@@ -453,7 +453,7 @@ LRESULT PageWindow::handleElementMessage(Element& item, UINT message, WPARAM wPa
     case WM_RBUTTONDOWN:
         // A press starts a click; the release completes it over the same
         // element, which keeps the mouse until then.
-        if (item.spec->focus == Focus::Tab) {
+        if (item.row->focus == Focus::Tab) {
             SetFocus(item.window);
         }
         item.pressedButton = message;
@@ -470,7 +470,7 @@ LRESULT PageWindow::handleElementMessage(Element& item, UINT message, WPARAM wPa
         RECT area{};
         GetClientRect(item.window, &area);
         if (PtInRect(&area, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-            PostMessageW(m_window, ElementClicked, static_cast<WPARAM>(item.spec - PageElements.data()), 0);
+            PostMessageW(m_window, ElementClicked, static_cast<WPARAM>(item.row - PageElements.data()), 0);
         }
         return 0;
     }
@@ -497,11 +497,11 @@ void PageWindow::paintElement(Element& item)
     RECT box{};
     GetClientRect(item.window, &box);
     const double scale = m_dpi / double(USER_DEFAULT_SCREEN_DPI);
-    const PageElement& spec = *item.spec;
-    if (spec.kind == ElementKind::Label) {
-        drawLabel(dc, box, textOf(item.window), item.font.get(), static_cast<int>(std::lround(spec.font.pixelSize * scale)), spec);
+    const PageElement& row = *item.row;
+    if (row.kind == ElementKind::Label) {
+        drawLabel(dc, box, textOf(item.window), item.font.get(), static_cast<int>(std::lround(row.font.pixelSize * scale)), row);
     } else {
-        drawPictureBox(dc, box, item.picture ? &*item.picture : nullptr, scale, spec);
+        drawPictureBox(dc, box, item.picture ? &*item.picture : nullptr, scale, row);
     }
     EndPaint(item.window, &paint);
 }

@@ -61,7 +61,7 @@ public:
 
 private:
     struct Element {
-        const PageElement* spec = nullptr;
+        const PageElement* row = nullptr;
         HWND window = nullptr;
         Font font;                      // labels only, at the window's DPI
         std::optional<Picture> picture; // picture boxes only, once loaded
