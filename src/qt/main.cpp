@@ -1,4 +1,5 @@
 #include "core/randomsource.h"
+#include "pagefonts.h"
 #include "pagewindow.h"
 #include "qtplatform.h"
 #include "startup.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[])
 {
+    velmo::lookUpFontsInBackground();
     QApplication application(argc, argv);
     velmo::configureApplication(application);
 

@@ -3,10 +3,10 @@
 #include "qttext.h"
 
 #include <QFontDatabase>
-#include <QHash>
 #include <QStringList>
 
 #include <array>
+#include <future>
 
 #ifdef VELMO_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -87,35 +87,73 @@ bool familyInstalled(const QString& family)
 #endif
 }
 
-// The family the page's text is drawn in: the family itself where it is
+// The family each page face is drawn in: the face itself where it is
 // installed, otherwise the first installed of its stand-ins, otherwise the
-// family unchanged.
+// face unchanged. Asking Qt for a family that is not installed makes it build
+// fontconfig's whole fallback list for that name (a sort of every installed
+// font) before it tries the stand-ins; naming an installed family spares
+// that. Glyphs the chosen font lacks are still taken from other fonts, looked
+// up only when one is missing.
+struct InstalledFaces {
+    std::array<QString, 5> family;
+    bool japanese = false;
+};
+
+InstalledFaces findInstalledFaces()
+{
+    InstalledFaces faces;
+    const std::array<StandIns, 5>& table = standInTable();
+    for (std::size_t role = 0; role < table.size(); ++role) {
+        faces.family[role] = table[role].family;
+        for (const QString& candidate : QStringList{table[role].family} + table[role].standIns) {
+            if (familyInstalled(candidate)) {
+                faces.family[role] = candidate;
+                break;
+            }
+        }
+    }
+    // Every stand-in is a Japanese font: only when none of the gothic's is
+    // installed is the whole font list searched.
+    const auto gothic = static_cast<std::size_t>(FontRole::ProportionalGothic);
+    faces.japanese = faces.family[gothic] != table[gothic].family;
+#ifdef VELMO_HAVE_FONTCONFIG
+    if (!faces.japanese) {
+        const std::unique_ptr<FcPattern, FcDeleter> pattern(FcPatternCreate());
+        FcLangSet* japanese = FcLangSetCreate();
+        FcLangSetAdd(japanese, reinterpret_cast<const FcChar8*>("ja"));
+        FcPatternAddLangSet(pattern.get(), FC_LANG, japanese);
+        FcLangSetDestroy(japanese);
+        faces.japanese = anyFontMatches(pattern.get());
+    }
+#else
+    faces.japanese = faces.japanese || !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
+#endif
+    return faces;
+}
+
+std::future<InstalledFaces>& pendingLookUp()
+{
+    static std::future<InstalledFaces> pending;
+    return pending;
+}
+
+const InstalledFaces& installedFaces()
+{
+    static const InstalledFaces faces = pendingLookUp().valid() ? pendingLookUp().get() : findInstalledFaces();
+    return faces;
+}
+
+// The installed family that stands in for the family; families the page does
+// not name are drawn as they are.
 QString installedFamily(const QString& family)
 {
-    // Asking Qt for a family that is not installed makes it build fontconfig's
-    // whole fallback list for that name (a sort of every installed font) before
-    // it tries the stand-ins; naming an installed family spares that. Glyphs
-    // the chosen font lacks are still taken from other fonts, looked up only
-    // when one is missing.
-    static QHash<QString, QString> found;
-    if (const auto known = found.constFind(family); known != found.constEnd()) {
-        return *known;
-    }
-    QStringList candidates{family};
-    for (const StandIns& role : standInTable()) {
-        if (role.family == family) {
-            candidates += role.standIns;
+    const std::array<StandIns, 5>& table = standInTable();
+    for (std::size_t role = 0; role < table.size(); ++role) {
+        if (table[role].family == family) {
+            return installedFaces().family[role];
         }
     }
-    QString chosen = family;
-    for (const QString& candidate : candidates) {
-        if (familyInstalled(candidate)) {
-            chosen = candidate;
-            break;
-        }
-    }
-    found.insert(family, chosen);
-    return chosen;
+    return family;
 }
 
 } // namespace
@@ -129,25 +167,19 @@ void installFontStandIns()
     }
 }
 
+void lookUpFontsInBackground()
+{
+#ifdef VELMO_HAVE_FONTCONFIG
+    // fontconfig reads its configuration and caches on first use, some
+    // milliseconds that would otherwise fall between the window's creation
+    // and its first frame. Its calls are thread-safe and need no Qt.
+    pendingLookUp() = std::async(std::launch::async, findInstalledFaces);
+#endif
+}
+
 bool japaneseFontInstalled()
 {
-    // Every stand-in is a Japanese font, and the window's own font is looked
-    // up for the page anyway: only when none of its stand-ins is installed
-    // is the whole font list searched.
-    const QString gothic = qt(fontFamily(FontRole::ProportionalGothic));
-    if (installedFamily(gothic) != gothic) {
-        return true;
-    }
-#ifdef VELMO_HAVE_FONTCONFIG
-    const std::unique_ptr<FcPattern, FcDeleter> pattern(FcPatternCreate());
-    FcLangSet* japanese = FcLangSetCreate();
-    FcLangSetAdd(japanese, reinterpret_cast<const FcChar8*>("ja"));
-    FcPatternAddLangSet(pattern.get(), FC_LANG, japanese);
-    FcLangSetDestroy(japanese);
-    return anyFontMatches(pattern.get());
-#else
-    return !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
-#endif
+    return installedFaces().japanese;
 }
 
 QFont shownFont(const QFont& asked)

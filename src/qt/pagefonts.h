@@ -15,6 +15,11 @@ namespace velmo {
 // is used.
 void installFontStandIns();
 
+// Starts finding the installed stand-ins on a thread of its own, so that the
+// font configuration is read while the program connects to the display. Call
+// it once, first thing in main(); without it they are found on first use.
+void lookUpFontsInBackground();
+
 // Whether any installed font has Japanese text. Without one the page shows
 // empty boxes.
 bool japaneseFontInstalled();
