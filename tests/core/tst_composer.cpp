@@ -220,6 +220,7 @@ void phrasesJoinAsTheyStand()
         {1, 2, u"｢オレはなぁ駅のラッシュでもっと超こんでこまっちゃう状態になるのがおそろしいんだ。"},
         {1, 4, u"人口爆発問題について…\r都会では､どんどん人口が増えてゆく。Velmo"},
         {3, 4, u"｢わては、ペットショップ働いてんがなー。"},
+        {4, 0, u"｢ええ。ひどいですな。老人がひかれるなんていくら"},
     };
     for (const auto& [topic, word, part] : columns) {
         const std::u16string column = pageWithArticle({0, 0, 0, 0, 0, 0}, topic, word).topicColumn;
