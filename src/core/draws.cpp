@@ -20,20 +20,29 @@ void checkFloatingPointStatus(const char* step)
 }
 
 // Keeps the caller's floating-point flags: they are saved and cleared on
-// entry, and put back on every way out, an error included.
+// entry, and put back on every way out, an error included. They are put back
+// by raising them again rather than with fesetexceptflag, whose MinGW-w64
+// version writes the flags into the SSE unit's exception masks: after it an
+// invalid operation anywhere in the Windows program would trap.
 class FloatingPointFlagsScope {
 public:
     FloatingPointFlagsScope()
+        : m_saved(std::fetestexcept(CheckedExceptions))
     {
-        std::fegetexceptflag(&m_saved, CheckedExceptions);
         std::feclearexcept(CheckedExceptions);
     }
-    ~FloatingPointFlagsScope() { std::fesetexceptflag(&m_saved, CheckedExceptions); }
+    ~FloatingPointFlagsScope()
+    {
+        std::feclearexcept(CheckedExceptions);
+        if (m_saved != 0) {
+            std::feraiseexcept(m_saved);
+        }
+    }
     FloatingPointFlagsScope(const FloatingPointFlagsScope&) = delete;
     FloatingPointFlagsScope& operator=(const FloatingPointFlagsScope&) = delete;
 
 private:
-    std::fexcept_t m_saved;
+    int m_saved;
 };
 
 // Forms floor(r * factor + base) with the status checked after the product and
