@@ -20,13 +20,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Every program of the build starts at wWinMain or wmain, and every Windows
-# call it makes takes UTF-16 text. CMake's own checks compile a plain main(),
-# so they stop short of linking.
-set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
-set(CMAKE_CXX_FLAGS_INIT "-municode -DUNICODE -D_UNICODE")
-set(CMAKE_C_FLAGS_INIT "-municode -DUNICODE -D_UNICODE")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-municode -static -static-libgcc -static-libstdc++")
+# Every Windows call the build makes takes UTF-16 text. The programs that
+# start at wWinMain or wmain link with -municode themselves; the core's tests
+# start at a plain main(), as they do on Linux.
+set(CMAKE_CXX_FLAGS_INIT "-DUNICODE -D_UNICODE")
+set(CMAKE_C_FLAGS_INIT "-DUNICODE -D_UNICODE")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Tests that run the Windows programs go through Wine.
 find_program(VELMO_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
