@@ -10,7 +10,9 @@ VELMO_BUILD="${VELMO_BUILD:-$VELMO_ROOT/build}"
 # Build tools and Qt, the Japanese fonts the page stands in with, Qt's own
 # Japanese texts, and what the tests drive the program with (Python, the
 # locales they render the page in, an X server with a window manager,
-# xdotool, ImageMagick, a private CUPS with a PDF printer, poppler).
+# xdotool, ImageMagick, a private CUPS with a PDF printer, poppler), and for
+# the Windows program the MinGW-w64 cross compiler, Wine to test it under and
+# NSIS for its installer.
 VELMO_PACKAGES=(
     g++ cmake ninja-build pkg-config file dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
@@ -21,6 +23,7 @@ VELMO_PACKAGES=(
     cups cups-bsd cups-client printer-driver-cups-pdf
     desktop-file-utils appstream lintian
     clang libclang-rt-14-dev
+    g++-mingw-w64-x86-64-posix wine wine64 nsis
 )
 
 # What the set-up runs as root through.
