@@ -82,6 +82,21 @@ RECT scaledRect(const Rect& rect, double scale, POINT origin)
     return {origin.x + edge(rect.x), origin.y + edge(rect.y), origin.x + edge(rect.right()), origin.y + edge(rect.bottom())};
 }
 
+// The object a window stands for, kept in its GWLP_USERDATA: taken from the
+// creation parameters at WM_NCCREATE and given back for every later message
+// (null for the few the system sends before it). Also points the object's
+// window member at the window there, before WM_CREATE needs it.
+template <typename Object>
+Object* windowObject(HWND window, UINT message, LPARAM lParam, HWND Object::*windowMember)
+{
+    if (message == WM_NCCREATE) {
+        auto* created = static_cast<Object*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        created->*windowMember = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
+    return reinterpret_cast<Object*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 } // namespace
 
 PageWindow::PageWindow(HINSTANCE instance, Platform& platform)
@@ -276,12 +291,7 @@ void PageWindow::guarded(Call&& call)
 
 LRESULT CALLBACK PageWindow::pageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<PageWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->m_window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<PageWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = windowObject(window, message, lParam, &PageWindow::m_window);
     if (self == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -433,12 +443,7 @@ void PageWindow::setElementText(ElementId id, const std::u16string& text)
 
 LRESULT CALLBACK PageWindow::elementProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto* created = static_cast<Element*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        created->window = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* item = reinterpret_cast<Element*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* item = windowObject(window, message, lParam, &Element::window);
     auto* page = reinterpret_cast<PageWindow*>(GetWindowLongPtrW(GetParent(window), GWLP_USERDATA));
     if (item == nullptr || page == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
