@@ -10,12 +10,14 @@ int main(int argc, char* argv[])
 {
     velmo::lookUpFontsInBackground();
     QApplication application(argc, argv);
+    // The pictures are read while the window is made.
+    velmo::RandomSource random;
+    std::future<velmo::PageWindow::Contents> page = velmo::readPageInBackground(random);
     velmo::configureApplication(application);
 
     velmo::QtPlatform platform;
     velmo::PageWindow window(platform);
-    velmo::RandomSource random;
-    if (!velmo::loadPage(window, random, platform)) {
+    if (!velmo::loadPage(window, page, platform)) {
         return 1;
     }
     platform.setPageWindow(&window);

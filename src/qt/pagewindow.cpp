@@ -151,16 +151,22 @@ bool PageWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void PageWindow::load(RandomSource& source, const QString& folder)
+PageWindow::Contents PageWindow::read(RandomSource& source, const QString& folder)
 {
-    const PageContent page = composeFreshPage(source);
+    Contents contents{composeFreshPage(source), {}};
+    const std::array<PagePicture, 4> pictures = pagePictures(contents.page, u16(folder));
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        contents.pictures[i] = {pictures[i], readPictureFile(qt(hostFileName(pictures[i].fileName)), MaxPicturePixels)};
+    }
+    return contents;
+}
 
-    static_cast<PageLabel&>(element(ElementId::BigHeadline)).setCaption(qt(page.headline));
-    static_cast<PageLabel&>(element(ElementId::MainArticle)).setCaption(qt(page.article));
-    static_cast<PageLabel&>(element(ElementId::TopicColumn)).setCaption(qt(page.topicColumn));
-
-    for (const PagePicture& picture : pagePictures(page, u16(folder))) {
-        const QImage image = readPictureFile(qt(hostFileName(picture.fileName)), MaxPicturePixels);
+void PageWindow::setContents(const Contents& contents)
+{
+    static_cast<PageLabel&>(element(ElementId::BigHeadline)).setCaption(qt(contents.page.headline));
+    static_cast<PageLabel&>(element(ElementId::MainArticle)).setCaption(qt(contents.page.article));
+    static_cast<PageLabel&>(element(ElementId::TopicColumn)).setCaption(qt(contents.page.topicColumn));
+    for (const auto& [picture, image] : contents.pictures) {
         static_cast<PictureBox&>(element(picture.box)).setPicture(image, qt(picture.name));
     }
 }

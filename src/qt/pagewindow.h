@@ -1,15 +1,19 @@
 #pragma once
 
 #include "clickgesture.h"
+#include "core/pagecontent.h"
 #include "core/pagecontroller.h"
 #include "core/pagelayout.h"
+#include "core/picturefiles.h"
 #include "core/platform.h"
 
+#include <QImage>
 #include <QMenu>
 #include <QWidget>
 
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace velmo {
 
@@ -18,7 +22,7 @@ class PictureBox;
 class RandomSource;
 
 // The page window: one fixed 327 x 440 page laid out like a newspaper's front
-// page, built from the page layout table. It is filled once by load() and
+// page, built from the page layout table. It is filled once by setContents() and
 // never changes afterwards. The window only draws and reports what the user
 // does: a click on an element or a menu shortcut goes to the page
 // controller, which decides what happens.
@@ -30,12 +34,25 @@ public:
     explicit PageWindow(Platform& platform, QWidget* parent = nullptr);
     ~PageWindow() override;
 
-    // Seeds the source from the clock, composes the page and puts it in
-    // place: the three texts, then the four pictures, read from folder, in
-    // the order portrait, advertisement 0, 1, 2. Throws RuntimeError on the
-    // first picture that cannot be loaded; the boxes after it stay empty and
-    // the window must not be shown.
-    void load(RandomSource& source, const QString& folder);
+    // One page's texts and its four pictures, in the order portrait,
+    // advertisement 0, 1, 2.
+    struct Contents {
+        PageContent page;
+        std::array<std::pair<PagePicture, QImage>, 4> pictures;
+    };
+
+    // Seeds the source from the clock, composes a page and reads its
+    // pictures from folder. Touches no widget, so it may run on another
+    // thread while the window is made. Throws RuntimeError on the first
+    // picture that cannot be loaded.
+    static Contents read(RandomSource& source, const QString& folder);
+
+    // Puts the page in place: the three texts, then the four pictures.
+    void setContents(const Contents& contents);
+
+    // read() and setContents() in one; on an error the window keeps its
+    // empty page and must not be shown.
+    void load(RandomSource& source, const QString& folder) { setContents(read(source, folder)); }
 
     BorderStyle borderStyle() const { return m_borderStyle; }
     void setBorderStyle(BorderStyle style) { m_borderStyle = style; }

@@ -73,10 +73,18 @@ void configureApplication(QApplication& application)
     }
 }
 
-bool loadPage(PageWindow& window, RandomSource& random, Platform& platform)
+namespace {
+
+QString programFolder()
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+template <typename Read>
+bool reportingErrors(Platform& platform, Read read)
 {
     try {
-        window.load(random, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+        read();
         return true;
     } catch (const RuntimeError& error) {
         platform.reportUnhandledError(error.message());
@@ -84,6 +92,23 @@ bool loadPage(PageWindow& window, RandomSource& random, Platform& platform)
         platform.reportUnhandledError(fromUtf8(error.what()));
     }
     return false;
+}
+
+} // namespace
+
+std::future<PageWindow::Contents> readPageInBackground(RandomSource& random)
+{
+    return std::async(std::launch::async, [&random, folder = programFolder()] { return PageWindow::read(random, folder); });
+}
+
+bool loadPage(PageWindow& window, std::future<PageWindow::Contents>& pending, Platform& platform)
+{
+    return reportingErrors(platform, [&] { window.setContents(pending.get()); });
+}
+
+bool loadPage(PageWindow& window, RandomSource& random, Platform& platform)
+{
+    return reportingErrors(platform, [&] { window.load(random, programFolder()); });
 }
 
 namespace {

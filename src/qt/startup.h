@@ -1,10 +1,13 @@
 #pragma once
 
+#include "pagewindow.h"
+
+#include <future>
+
 class QApplication;
 
 namespace velmo {
 
-class PageWindow;
 class Platform;
 class RandomSource;
 
@@ -13,9 +16,17 @@ class RandomSource;
 // standard error which package to install when no Japanese font is.
 void configureApplication(QApplication& application);
 
-// Runs the window's load with the pictures beside the executable. Returns
-// false after reporting the error when the page could not be composed or a
-// picture could not be loaded; the window must then not be shown.
+// Starts composing a page and reading its pictures from beside the
+// executable on a thread of its own, so that the files are read while the
+// window is made. The application must exist; the source is the thread's
+// until the result has been taken.
+std::future<PageWindow::Contents> readPageInBackground(RandomSource& random);
+
+// Puts the page read in the background, or composed and read now, in the
+// window. Returns false after reporting the error when the page could not be
+// composed or a picture could not be loaded; the window must then not be
+// shown.
+bool loadPage(PageWindow& window, std::future<PageWindow::Contents>& pending, Platform& platform);
 bool loadPage(PageWindow& window, RandomSource& random, Platform& platform);
 
 // Shows the window with its frame, title bar included, centred on the screen
