@@ -12,6 +12,8 @@
 //   --poll-us US      pause between two looks at the window's pixels (1000)
 //   --key RRGGBB      colour given to the root window; a window pixel of this
 //                     colour has not been painted yet (01FE03)
+//   --final           also report when the window first showed its final
+//                     frame (final_ms, see below)
 //
 // The probe paints the root window in the key colour before it starts the
 // program. Qt creates its windows without a background of their own, so the
@@ -20,12 +22,20 @@
 // one of its pixels has the key colour: the whole page, pictures included,
 // is then on the screen.
 //
+// Some programs cover the whole window before they draw all of it: Wine
+// erases the page's background and shows it before every element has
+// painted itself. With --final the probe keeps reading the whole window
+// (every 5 ms at most) through the settle time; the last frame it sees is
+// the final one, and final_ms is when the window began to show it without
+// a change after.
+//
 // Prints one line of name=value pairs on success, times in milliseconds
 // since the fork:
 //   mapped_ms       the titled window was mapped
 //   first_pixel_ms  a first pixel of the window's middle row or column was
 //                   painted
 //   painted_ms      no pixel of the window has the key colour any more
+//   final_ms        (with --final) the window shows its final frame
 //   vmhwm_kb        the program's peak resident memory, kB, read just before
 //   vmrss_kb        closing, and its resident memory at that moment
 //   close_ms        from the close request to the end of the program
@@ -47,6 +57,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -67,6 +78,7 @@ struct Options {
     int settleMs = 300;
     int pollMicroseconds = 1000;
     std::uint32_t key = 0x01FE03;
+    bool final = false;
     std::vector<char*> command;
 };
 
@@ -101,7 +113,7 @@ double now()
 {
     std::fprintf(stderr, "velmo-startup-probe: %s\n", message);
     std::fprintf(stderr,
-                 "usage: velmo-startup-probe [--title TEXT] [--timeout SEC] [--settle MS] [--poll-us US] [--key RRGGBB] "
+                 "usage: velmo-startup-probe [--title TEXT] [--timeout SEC] [--settle MS] [--poll-us US] [--key RRGGBB] [--final] "
                  "-- program [arguments...]\n");
     std::exit(2);
 }
@@ -132,6 +144,8 @@ Options parseOptions(int argc, char* argv[])
             options.pollMicroseconds = std::atoi(value("--poll-us"));
         } else if (arg == "--key") {
             options.key = static_cast<std::uint32_t>(std::strtoul(value("--key"), nullptr, 16)) & 0xFFFFFFu;
+        } else if (arg == "--final") {
+            options.final = true;
         } else {
             usage(("unknown option " + arg).c_str());
         }
@@ -339,6 +353,31 @@ long countUnpainted(Probe& probe, Window window, int left, int top, int width, i
     return count;
 }
 
+// A fingerprint of the window's whole contents (FNV-1a over its pixels), or
+// nothing when they cannot be read.
+std::optional<std::uint64_t> frameHash(Probe& probe, Window window, int width, int height)
+{
+    g_xError = false;
+    XImage* image = XGetImage(probe.display, window, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                              AllPlanes, ZPixmap);
+    if (image == nullptr || g_xError) {
+        if (image != nullptr) {
+            XDestroyImage(image);
+        }
+        return std::nullopt;
+    }
+    std::uint64_t hash = 14695981039346656037ull;
+    const int rowBytes = width * image->bits_per_pixel / 8;
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const unsigned char*>(image->data + static_cast<long>(y) * image->bytes_per_line);
+        for (int i = 0; i < rowBytes; ++i) {
+            hash = (hash ^ row[i]) * 1099511628211ull;
+        }
+    }
+    XDestroyImage(image);
+    return hash;
+}
+
 long readStatusKilobytes(pid_t pid, const char* field)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -447,7 +486,23 @@ int main(int argc, char* argv[])
         sleepMicroseconds(options.pollMicroseconds);
     }
 
-    sleepMicroseconds(static_cast<long>(options.settleMs) * 1000);
+    double finalMs = paintedMs;
+    if (options.final) {
+        const double settled = now() + options.settleMs;
+        std::optional<std::uint64_t> shown;
+        while (now() < settled) {
+            const auto frame = frameHash(probe, window, width, height);
+            if (frame && frame != shown) {
+                shown = frame;
+                finalMs = now() - probe.origin;
+            }
+            // A whole window read is costly; every 5 ms at most, so that the
+            // probe does not slow down the painting it watches.
+            sleepMicroseconds(std::max(options.pollMicroseconds, 5000));
+        }
+    } else {
+        sleepMicroseconds(static_cast<long>(options.settleMs) * 1000);
+    }
     checkChildAlive(probe, "after its window was painted");
     const long hwm = readStatusKilobytes(probe.child, "VmHWM");
     const long rss = readStatusKilobytes(probe.child, "VmRSS");
@@ -483,6 +538,9 @@ int main(int argc, char* argv[])
     const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 
     auto cpuMs = [](const timeval& time) { return static_cast<double>(time.tv_sec) * 1000.0 + static_cast<double>(time.tv_usec) / 1000.0; };
+    if (options.final) {
+        std::printf("final_ms=%.2f ", finalMs);
+    }
     std::printf("mapped_ms=%.2f first_pixel_ms=%.2f painted_ms=%.2f vmhwm_kb=%ld vmrss_kb=%ld close_ms=%.2f cpu_ms=%.2f "
                 "exit=%d\n",
                 mappedMs, firstPixelMs, paintedMs, hwm, rss, closeMs, cpuMs(usage.ru_utime) + cpuMs(usage.ru_stime),
