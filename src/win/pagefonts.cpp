@@ -25,8 +25,11 @@ const std::array<std::vector<const wchar_t*>, 5>& standInTable()
          L"IPAPGothic"},
         // ArticleHeavyMincho
         {L"Yu Mincho", L"BIZ UDPMincho", L"MS PMincho", L"IPAPMincho", L"Ume P Mincho", L"Noto Serif CJK JP", L"IPAPGothic"},
-        // ProportionalGothic: the English name of the named face first.
-        {L"MS PGothic", L"BIZ UDPGothic", L"Yu Gothic", L"Meiryo", L"MS UI Gothic", L"Monapo", L"Ume P Gothic", L"IPAPGothic",
+        // ProportionalGothic: the English name of the named face first. GDI
+        // lays text out in whole pixels, so the Debian stand-ins come in the
+        // order of their widths there (docs/fonts.md): Monapo, the narrowest
+        // in Qt, would not fit (ﾌﾟﾗｲﾊﾞｼー有) into the caption's 113 pixels.
+        {L"MS PGothic", L"BIZ UDPGothic", L"Yu Gothic", L"Meiryo", L"MS UI Gothic", L"Ume P Gothic", L"Monapo", L"IPAPGothic",
          L"Noto Sans CJK JP"},
         // EdoBrush
         {L"UD Digi Kyokasho NP-B", L"Yu Mincho", L"KouzanBrushFontGyousyo", L"KouzanBrushFont", L"IPAPGothic", L"Noto Sans CJK JP"},
