@@ -1,6 +1,6 @@
 // Renders the page window with a fixed page to a PNG, for the README and the
 // package's metainfo. The page is always the same: the thirteen random values
-// are fixed below. Usage: velmo-page-screenshot <output.png>
+// are fixed in fixedrandomsource.h. Usage: velmo-page-screenshot <output.png>
 //
 // It runs beside the program in the build's bin folder, since the page reads
 // its pictures from the executable's folder.
@@ -13,20 +13,7 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include <array>
 #include <cstdio>
-
-namespace {
-
-// Portrait 3, headline "噂の人！", an article with the hint of the hidden
-// greeting (time 0, place 5, subject 7, action 6, commenter 2, comment 15),
-// topic 4 with word 0, and advertisements 2, 7 and 11.
-constexpr std::array<float, 13> PageValues = {
-    0.25f, 15.5f / 22, 0.5f / 16, 5.5f / 16, 7.5f / 16, 6.5f / 16, 2.5f / 16,
-    15.5f / 16, 4.5f / 5, 0.5f / 5, 0.3f, 0.6f, 0.55f,
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -39,7 +26,7 @@ int main(int argc, char* argv[])
 
     velmo::QtPlatform platform;
     velmo::PageWindow window(platform);
-    velmo::FixedRandomSource values(PageValues);
+    velmo::FixedRandomSource values(velmo::ScreenshotPageValues);
     if (!velmo::loadPage(window, values, platform)) {
         return 1;
     }
