@@ -5,8 +5,9 @@
 //          coordinates, whether it takes the Tab key
 //   boxes  every visible dialog or message box: title and the texts of its
 //          static controls and buttons
-//   menu   that a pop-up menu is open, then its items where the system lets
-//          another process read them (Wine does not)
+//   menu   that a pop-up menu is open and its top left corner on the screen,
+//          then its items where the system lets another process read them
+//          (Wine does not)
 //   focus  the window that has the keyboard focus in the page's thread
 // Exits with 2 when the page window (or for menu, an open pop-up) is not there.
 
@@ -122,7 +123,9 @@ int reportMenu()
     if (popup == nullptr || !IsWindowVisible(popup)) {
         return 2;
     }
-    emit("{\"menu\":{\"open\":true}}");
+    RECT place{};
+    GetWindowRect(popup, &place);
+    emit("{\"menu\":{\"open\":true,\"at\":[" + std::to_string(place.left) + "," + std::to_string(place.top) + "]}}");
     constexpr UINT GetMenuHandle = 0x01E1; // MN_GETHMENU
     auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, GetMenuHandle, 0, 0));
     for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
