@@ -125,11 +125,13 @@ namespace {
 // without a manager) get no frame: the client area itself is centred then.
 QMargins requestFrameExtents(QWidget& window)
 {
+    // Other platforms, the offscreen one among them, may offer the X11
+    // interface without an X connection behind it.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) {
         return {};
     }
-    xcb_connection_t* connection = x11->connection();
     const auto atom = [connection](const char* name) {
         const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::strlen(name), name);
         const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(

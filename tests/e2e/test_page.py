@@ -64,6 +64,12 @@ class FailureTest(unittest.TestCase):
             self.assertEqual(len(named), 1, f"stderr names the missing file: {program.stderr()!r}")
         self.assertEqual(sorted(folder.rglob("*")), before, "nothing is written in the program's folder")
 
+    def test_offscreen_platform_has_no_x_connection_to_ask(self):
+        program = harness.Program(harness.session.folder(harness.encoded(harness.pattern_pictures())),
+                                  env={"QT_QPA_PLATFORM": "offscreen"})
+        with program:
+            self.assertFalse(harness.poll(lambda: not program.running, 2), program.stderr())
+
     def test_without_a_japanese_font_one_line_names_the_package(self):
         latin_only = harness.session.scratch / "latin-fonts.conf"
         latin_only.write_text(f"<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>"
