@@ -42,8 +42,6 @@ ELEMENTS = {name: tuple(box) for name, box in
 # Seconds. The limits only keep a broken run from hanging the suite.
 START_TIMEOUT = 15
 REACTION_TIMEOUT = 5
-# How long a window that should not appear is watched for.
-QUIET_PERIOD = 0.6
 
 # Set by main().
 BIN_DIR = None
@@ -298,14 +296,6 @@ class Program:
     def wait_gone(self, window, what):
         if not poll(lambda: not self.running or all(w.id != window.id for w in self.windows()), REACTION_TIMEOUT):
             raise AssertionError(f"{what} still shown after {REACTION_TIMEOUT} s ({self._state()})")
-
-    def assert_none_appears(self, predicate, what, period=QUIET_PERIOD):
-        deadline = time.monotonic() + period
-        while time.monotonic() < deadline:
-            unwanted = list(filter(predicate, self.windows()))
-            if unwanted:
-                raise AssertionError(f"unexpected {what}: {', '.join(map(str, unwanted))}")
-            time.sleep(0.05)
 
     def page(self, timeout=START_TIMEOUT):
         """The page window; fails at once on a message box instead."""

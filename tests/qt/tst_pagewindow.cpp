@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <random>
 
 using namespace Qt::StringLiterals;
 using velmo::PageLabel;
@@ -45,16 +44,6 @@ const QString TelephoneText = QString::fromUtf16(u"広告欄\u2121\uFF10 \uFF11 
 const std::vector<float> KnownPage = {0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f,
                                       0.25f, 0.25f, 0.25f, 0.0f,  0.5f,  LargestValue};
 
-// Thirteen draws in [0, 1) from a fixed generator, for pages of every kind.
-std::vector<float> randomPage(std::mt19937& generator)
-{
-    std::vector<float> values;
-    for (int i = 0; i < 13; ++i) {
-        values.push_back(static_cast<float>(generator() >> 8) * 0x1p-24f);
-    }
-    return values;
-}
-
 } // namespace
 
 class TestPageWindow : public QObject {
@@ -68,7 +57,6 @@ private slots:
     void elementLayout();
     void tabOrderCoversPictureBoxesOnly();
     void formLoadFillsThePage();
-    void noLineStartsWithClosingPunctuation();
     void labelTextStaysInsideItsBox();
     void picturesAreCutOrSurroundedByTheBackground();
 
@@ -221,25 +209,6 @@ void TestPageWindow::formLoadFillsThePage()
              QString(topic->caption()).replace(u'\r', u'\n'));
     QCOMPARE(topic->geometry(), layoutRect(u"記事2"_s));
 
-}
-
-void TestPageWindow::noLineStartsWithClosingPunctuation()
-{
-    ScriptedPlatform services;
-    PageWindow window(services);
-    const QString forbidden = QString::fromUtf16(u"。、」｣");
-    std::mt19937 generator(20240611);
-    for (int page = 0; page < 150; ++page) {
-        ScriptedRandomSource source(randomPage(generator));
-        window.load(source, PictureDir);
-        for (const QString& name : {u"見出し大"_s, u"記事1"_s, u"記事2"_s}) {
-            const QStringList lines = window.findChild<PageLabel*>(name)->displayedLines();
-            for (const QString& line : lines) {
-                QVERIFY2(line.isEmpty() || !forbidden.contains(line.front()),
-                         qPrintable(name + u": "_s + lines.join(u'|')));
-            }
-        }
-    }
 }
 
 void TestPageWindow::labelTextStaysInsideItsBox()
