@@ -1,5 +1,5 @@
-"""Drives the real executable on a private Xvfb with xdotool, xwininfo, xprop
-and ImageMagick. There is no window manager (so the tests give the focus back
+"""Drives the real executable on a private Xvfb with xdotool, xwininfo and
+xprop. There is no window manager (so the tests give the focus back
 themselves) unless a test starts openbox on the same display. Run one group:
 python3 test_page.py --bin build/bin."""
 
@@ -18,7 +18,6 @@ import unittest
 from dataclasses import dataclass
 from pathlib import Path
 
-import bitmaps
 
 EXECUTABLE = "velmo-newspaper"
 TITLE = "Velmo NewsPaper"
@@ -75,10 +74,6 @@ def run_tool(arguments, env=None, check=True, timeout=20):
         raise RuntimeError(f"{' '.join(map(str, arguments))} failed ({completed.returncode}): "
                            f"{completed.stderr.decode(errors='replace')}")
     return completed
-
-
-def decode(path):
-    return bitmaps.read_ppm(run_tool(["convert", str(path), "-depth", "8", "ppm:-"]).stdout)
 
 
 @dataclass(frozen=True)
@@ -176,23 +171,6 @@ class Session:
     def focus(self, window):
         self.xdotool("windowfocus", "--sync", window.id)
 
-    def settled_screenshot(self, window):
-        """The first screenshot not of one colour that equals the one before."""
-        previous = None
-
-        def settled():
-            nonlocal previous
-            shot = bitmaps.read_ppm(run_tool(["import", "-silent", "-window", str(window.id), "-depth", "8", "ppm:-"],
-                                             self.tool_env).stdout)
-            before, previous = previous, shot
-            painted = shot.data[:3] * (len(shot.data) // 3) != shot.data
-            return shot if painted and before is not None and before.data == shot.data else None
-
-        shot = poll(settled, REACTION_TIMEOUT, interval=0.1)
-        if shot is None:
-            raise AssertionError(f"{window} was not painted within {REACTION_TIMEOUT} s")
-        return shot
-
     def folder(self, pictures, name=None):
         """The executable plus pictures: file name -> bytes, or None for no file."""
         folder = self.scratch / (name or f"run{len(list(self.scratch.glob('run*')))}")
@@ -204,27 +182,9 @@ class Session:
         return folder
 
 
-def pattern_pictures():
-    pictures = {name: bitmaps.pattern(93, 101, tag) for tag, name in enumerate(PORTRAITS, start=1)}
-    pictures.update({name: bitmaps.pattern(93, 109, tag) for tag, name in enumerate(ADVERTISEMENTS, start=21)})
-    return pictures
-
-
-def encoded(pictures):
-    return {name: bitmaps.bmp(image) for name, image in pictures.items()}
-
-
-def find_picture(shot, box, candidates, max_frame=4):
-    """The candidate (name -> Image) shown at natural size from the box's
-    top-left corner inside a frame of up to max_frame pixels, or None."""
-    x, y, width, height = box
-    for frame in range(max_frame + 1):
-        for name, image in candidates.items():
-            visible_width = min(image.width, width - 2 * frame)
-            if all(shot.row(y + frame + row, x + frame, visible_width) == image.row(row, 0, visible_width)
-                   for row in range(min(image.height, height - 2 * frame))):
-                return name
-    return None
+def shipped_pictures():
+    """The 22 pictures beside the built program: file name -> bytes."""
+    return {name: (BIN_DIR / name).read_bytes() for name in PORTRAITS + ADVERTISEMENTS}
 
 
 class Program:
@@ -329,8 +289,8 @@ class Program:
 
 
 def launch(test, folder=None, **options):
-    """The program, by default with the 22 patterned pictures, and its page."""
-    program = Program(folder or session.folder(encoded(pattern_pictures())), **options)
+    """The program, by default with the 22 shipped pictures, and its page."""
+    program = Program(folder or session.folder(shipped_pictures()), **options)
     (test.addClassCleanup if isinstance(test, type) else test.addCleanup)(program.stop)
     program.start()
     return program, program.page()

