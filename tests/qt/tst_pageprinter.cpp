@@ -1,4 +1,3 @@
-#include "core/platform.h"
 #include "qt/pagefonts.h"
 #include "qt/pageprinter.h"
 #include "qt/pagewindow.h"
@@ -6,7 +5,6 @@
 #include "scriptedrandomsource.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
@@ -17,7 +15,6 @@
 
 using namespace Qt::StringLiterals;
 using velmo::PageWindow;
-using velmo::RuntimeError;
 
 namespace {
 
@@ -47,8 +44,6 @@ class TestPagePrinter : public QObject {
 private slots:
     void initTestCase();
     void printsThePageSharpAndCentred();
-    void failuresAreErrors_data();
-    void failuresAreErrors();
 
 private:
     QTemporaryDir m_dir;
@@ -102,28 +97,6 @@ void TestPagePrinter::printsThePageSharpAndCentred()
     const QPoint centre = grey.center();
     QVERIFY2(std::abs(centre.x() - 1585) <= 8 && std::abs(centre.y() - 800) <= 8 && grey.height() > 1380,
              qPrintable(u"%1,%2 %3x%4"_s.arg(grey.x()).arg(grey.y()).arg(grey.width()).arg(grey.height())));
-}
-
-void TestPagePrinter::failuresAreErrors_data()
-{
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("file cannot be opened") << u"folder"_s;
-    QTest::newRow("no printer") << u"none"_s;
-}
-
-void TestPagePrinter::failuresAreErrors()
-{
-    QFETCH(QString, cause);
-    QPrinter printer;
-    if (cause == u"folder"_s) {
-        printToFile(printer, m_dir.filePath(u"no such folder/page.pdf"_s));
-    } else {
-        // Qt's stand-in when no printer is installed: a PDF writer with no
-        // file to write to.
-        printer.setOutputFormat(QPrinter::PdfFormat);
-    }
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, velmo::printPage(*m_window, printer));
-    QVERIFY(!QFileInfo::exists(m_dir.filePath(u"no such folder"_s)));
 }
 
 QTEST_MAIN(TestPagePrinter)
