@@ -73,7 +73,6 @@ private slots:
 
     void realMessageBoxAnswers_data();
     void realMessageBoxAnswers();
-    void realPopupReturnsTheChoice();
 };
 
 void TestRouting::initTestCase()
@@ -190,25 +189,6 @@ void TestRouting::realMessageBoxAnswers()
     QCOMPARE(seen.text, u"本文"_s);
     QCOMPARE(seen.icon, question ? QMessageBox::Question : QMessageBox::Warning);
     QCOMPARE(seen.buttons, question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::StandardButtons(QMessageBox::Ok));
-}
-
-void TestRouting::realPopupReturnsTheChoice()
-{
-    // The pop-up returns only once the user has chosen: its access key here.
-    velmo::QtPlatform platform;
-    PageWindow window(platform);
-    platform.setPageWindow(&window);
-    QVERIFY(showPage(window));
-    QObject scope;
-    auto* timer = new QTimer(&scope);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer] {
-        if (QWidget* popup = QApplication::activePopupWidget()) {
-            timer->stop();
-            QTest::keyClick(popup, Qt::Key_P);
-        }
-    });
-    timer->start(10);
-    QCOMPARE(platform.popupMenu(), std::optional<velmo::Command>(velmo::Command::Print));
 }
 
 QTEST_MAIN(TestRouting)
