@@ -1,6 +1,5 @@
 #include "check.h"
 #include "core/pagecontroller.h"
-#include "core/pagemenu.h"
 #include "core/placement.h"
 #include "core/text.h"
 #include "scriptedplatform.h"
@@ -122,19 +121,6 @@ void setupThatCannotBeShownIsReported()
     CHECK_EQ(platform.calls, (Calls{"showPrinterSetup", "messageBox|印刷設定|48|プリンタがインストールされていません。"}));
 }
 
-void menuData()
-{
-    Calls items;
-    for (const MenuItem& item : PageMenu) {
-        items.push_back(std::string(item.name) + '|' + toUtf8(item.caption) + '|' + toUtf8(std::u16string(1, accessKey(item.caption)))
-                        + '|' + (item.shortcutLetter != 0 ? toUtf8(std::u16string(1, item.shortcutLetter)) : ""));
-    }
-    CHECK_EQ(items, (Calls{"PrintOption|印刷設定(&O)|O|O", "Print|印刷(&P)|P|P", "K1|-|" + std::string(1, '\0') + "|", "Qeit|終了(&Q)|Q|Q"}));
-    CHECK(PageMenu[2].kind == MenuItemKind::Separator);
-    CHECK(itemForShortcut(u'q') == &PageMenu[3] && itemForShortcut(u'O') == &PageMenu[0]);
-    CHECK(itemForShortcut(u'K') == nullptr);
-}
-
 void windowPlacement()
 {
     // Centred on the available area, wherever on the desktop it lies.
@@ -173,7 +159,6 @@ int main()
         TEST_CASE(hiddenGreetingAfterExactlySevenHeadlineClicks),
         TEST_CASE(printAsksFirstAndRestoresTheBorder),
         TEST_CASE(setupThatCannotBeShownIsReported),
-        TEST_CASE(menuData),
         TEST_CASE(windowPlacement),
         TEST_CASE(printedPagePlacement),
         TEST_CASE(textConversions),
