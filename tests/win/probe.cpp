@@ -1,15 +1,12 @@
-// Reports what the running page shows, one JSON object a line, for the test
-// driver (tests/win/run). Usage: velmo-win-probe page | boxes | menu | focus
-//   page   the page window: client size and place on the screen, then each
-//          child window: control id, class, text, rectangle in client
-//          coordinates, whether it takes the Tab key
-//   boxes  every visible dialog or message box: title and the texts of its
-//          static controls and buttons
-//   menu   that a pop-up menu is open and its top left corner on the screen,
-//          then its items where the system lets another process read them
-//          (Wine does not)
-//   focus  the window that has the keyboard focus in the page's thread
-// Exits with 2 when the page window (or for menu, an open pop-up) is not there.
+// Reports what the running program shows, one JSON object a line, for the
+// test driver (tests/win/run). Usage: velmo-win-probe page | popups
+//   page    the page window: client size, place on the screen, whether it is
+//           shown and the control id of the window with the keyboard focus in
+//           its thread, then each child window's control id and rectangle in
+//           client coordinates; exits with 2 when there is no page window
+//   popups  every visible dialog or message box (title and the texts of its
+//           static controls and buttons) and pop-up menu (its top left corner
+//           on the screen)
 
 #include "core/text.h"
 
@@ -52,36 +49,21 @@ std::wstring classOf(HWND window)
     return name;
 }
 
-void emit(const std::string& line)
-{
-    std::fputs((line + "\n").c_str(), stdout);
-}
-
-HWND pageWindow()
-{
-    return FindWindowW(L"VelmoNewsPaperPage", nullptr);
-}
-
 BOOL CALLBACK reportChild(HWND child, LPARAM page)
 {
-    if (GetParent(child) != reinterpret_cast<HWND>(page)) {
-        return TRUE;
+    if (GetParent(child) == reinterpret_cast<HWND>(page)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, reinterpret_cast<HWND>(page), reinterpret_cast<POINT*>(&r), 2);
+        std::printf("{\"child\":{\"id\":%d,\"rect\":[%ld,%ld,%ld,%ld]}}\n", GetDlgCtrlID(child), r.left, r.top, r.right - r.left,
+                    r.bottom - r.top);
     }
-    RECT r{};
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, reinterpret_cast<HWND>(page), reinterpret_cast<POINT*>(&r), 2);
-    const LONG style = GetWindowLongW(child, GWL_STYLE);
-    char numbers[160];
-    std::snprintf(numbers, sizeof numbers, "\"id\":%d,\"rect\":[%ld,%ld,%ld,%ld],\"tabstop\":%s,\"visible\":%s",
-                  GetDlgCtrlID(child), r.left, r.top, r.right - r.left, r.bottom - r.top, (style & WS_TABSTOP) ? "true" : "false",
-                  IsWindowVisible(child) ? "true" : "false");
-    emit("{\"child\":{" + std::string(numbers) + ",\"class\":" + json(classOf(child)) + ",\"text\":" + json(textOf(child)) + "}}");
     return TRUE;
 }
 
 int reportPage()
 {
-    HWND page = pageWindow();
+    HWND page = FindWindowW(L"VelmoNewsPaperPage", nullptr);
     if (page == nullptr) {
         return 2;
     }
@@ -89,10 +71,11 @@ int reportPage()
     GetClientRect(page, &client);
     POINT origin{0, 0};
     ClientToScreen(page, &origin);
-    char numbers[160];
-    std::snprintf(numbers, sizeof numbers, "\"client\":[%ld,%ld],\"origin\":[%ld,%ld],\"visible\":%s", client.right, client.bottom,
-                  origin.x, origin.y, IsWindowVisible(page) ? "true" : "false");
-    emit("{\"page\":{" + std::string(numbers) + ",\"title\":" + json(textOf(page)) + "}}");
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(page, nullptr), &thread);
+    std::printf("{\"page\":{\"client\":[%ld,%ld],\"origin\":[%ld,%ld],\"visible\":%s,\"focus\":%d}}\n", client.right, client.bottom,
+                origin.x, origin.y, IsWindowVisible(page) ? "true" : "false", thread.hwndFocus ? GetDlgCtrlID(thread.hwndFocus) : 0);
     EnumChildWindows(page, reportChild, reinterpret_cast<LPARAM>(page));
     return 0;
 }
@@ -107,54 +90,21 @@ BOOL CALLBACK reportBoxText(HWND child, LPARAM texts)
     return TRUE;
 }
 
-BOOL CALLBACK reportBox(HWND window, LPARAM)
+BOOL CALLBACK reportPopup(HWND window, LPARAM)
 {
-    if (IsWindowVisible(window) && classOf(window) == L"#32770") {
+    if (!IsWindowVisible(window)) {
+        return TRUE;
+    }
+    if (classOf(window) == L"#32770") {
         std::string texts;
         EnumChildWindows(window, reportBoxText, reinterpret_cast<LPARAM>(&texts));
-        emit("{\"box\":{\"title\":" + json(textOf(window)) + ",\"texts\":[" + texts + "]}}");
+        std::printf("{\"box\":{\"title\":%s,\"texts\":[%s]}}\n", json(textOf(window)).c_str(), texts.c_str());
+    } else if (classOf(window) == L"#32768") {
+        RECT place{};
+        GetWindowRect(window, &place);
+        std::printf("{\"menu\":{\"at\":[%ld,%ld]}}\n", place.left, place.top);
     }
     return TRUE;
-}
-
-int reportMenu()
-{
-    HWND popup = FindWindowW(L"#32768", nullptr);
-    if (popup == nullptr || !IsWindowVisible(popup)) {
-        return 2;
-    }
-    RECT place{};
-    GetWindowRect(popup, &place);
-    emit("{\"menu\":{\"open\":true,\"at\":[" + std::to_string(place.left) + "," + std::to_string(place.top) + "]}}");
-    constexpr UINT GetMenuHandle = 0x01E1; // MN_GETHMENU
-    auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, GetMenuHandle, 0, 0));
-    for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
-        item.dwTypeData = text;
-        item.cch = 256;
-        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
-        char numbers[80];
-        std::snprintf(numbers, sizeof numbers, "\"separator\":%s", (item.fType & MFT_SEPARATOR) ? "true" : "false");
-        emit("{\"item\":{" + std::string(numbers) + ",\"text\":" + json(text) + "}}");
-    }
-    return 0;
-}
-
-int reportFocus()
-{
-    HWND page = pageWindow();
-    if (page == nullptr) {
-        return 2;
-    }
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(page, nullptr), &info);
-    emit("{\"focus\":{\"id\":" + std::to_string(info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0) + ",\"text\":"
-         + json(info.hwndFocus ? textOf(info.hwndFocus) : L"") + "}}");
-    return 0;
 }
 
 } // namespace
@@ -165,15 +115,9 @@ int wmain(int argc, wchar_t** argv)
     if (what == L"page") {
         return reportPage();
     }
-    if (what == L"boxes") {
-        EnumWindows(reportBox, 0);
+    if (what == L"popups") {
+        EnumWindows(reportPopup, 0);
         return 0;
-    }
-    if (what == L"menu") {
-        return reportMenu();
-    }
-    if (what == L"focus") {
-        return reportFocus();
     }
     return 64;
 }
