@@ -48,7 +48,7 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-struct FontSpec {
+struct FontStyle {
     FontRole role;
     int pixelSize; // the design's point size at 96 dots per inch
     FontWeight weight;
@@ -60,7 +60,7 @@ struct PageElement {
     int index;                // 0..2 within the 広告 array, -1 for the others
     ElementKind kind;
     Rect rect;                // in the client area
-    FontSpec font;            // labels only
+    FontStyle font;           // labels only
     Rgb foreground;
     Rgb background;
     Alignment alignment;
@@ -81,7 +81,7 @@ inline constexpr int ClientHeight = 440;
 inline constexpr Rgb PageBackground{0xE0, 0xE0, 0xE0};
 inline constexpr Rgb TextColour{0x00, 0x00, 0x00};
 // The window's own font, for the menu and for labels without a face of their own.
-inline constexpr FontSpec WindowFont{FontRole::ProportionalGothic, 12, FontWeight::Regular};
+inline constexpr FontStyle WindowFont{FontRole::ProportionalGothic, 12, FontWeight::Regular};
 // The sunken frame of a picture box, in pixels on each side.
 inline constexpr int PictureFrameWidth = 2;
 
@@ -94,7 +94,7 @@ inline constexpr std::array<FontFamily, 5> FontFamilies = {{
 }};
 
 namespace layout {
-constexpr PageElement label(ElementId id, std::u16string_view name, Rect rect, FontSpec font, std::u16string_view caption)
+constexpr PageElement label(ElementId id, std::u16string_view name, Rect rect, FontStyle font, std::u16string_view caption)
 {
     return {id, name, -1, ElementKind::Label, rect, font, TextColour, PageBackground, Alignment::TopLeft, Focus::None, caption};
 }

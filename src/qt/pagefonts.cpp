@@ -199,7 +199,7 @@ QFont shownFont(const QFont& asked)
     return shown;
 }
 
-QFont pageFont(const FontSpec& face)
+QFont pageFont(const FontStyle& face)
 {
     QFont font(qt(fontFamily(face.role)));
     font.setPixelSize(face.pixelSize);

@@ -33,6 +33,6 @@ QFont shownFont(const QFont& asked);
 
 // A page font. Sizes are pixels, so the page looks the same at any screen
 // resolution (the point sizes of the design at 96 dots per inch).
-QFont pageFont(const FontSpec& face);
+QFont pageFont(const FontStyle& face);
 
 } // namespace velmo

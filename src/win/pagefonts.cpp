@@ -100,7 +100,7 @@ const ChosenFace& chosenFace(FontRole role)
     return *face;
 }
 
-Font createPageFont(const FontSpec& asked, double scale)
+Font createPageFont(const FontStyle& asked, double scale)
 {
     const ChosenFace& face = chosenFace(asked.role);
     LOGFONTW font{};

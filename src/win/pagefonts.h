@@ -20,6 +20,6 @@ const ChosenFace& chosenFace(FontRole role);
 // The font of a page element, scaled from the page's 96 dots per inch to a
 // device with scale device pixels per page pixel. Its em is the asked pixel
 // size times scale.
-Font createPageFont(const FontSpec& asked, double scale);
+Font createPageFont(const FontStyle& asked, double scale);
 
 } // namespace velmo
