@@ -1,9 +1,9 @@
 // How long one page takes to compose: the thirteen draws and the joined
 // texts, and on top of that the four picture file names the window loads.
 
-#include "core/composer.h"
-#include "core/picturefiles.h"
-#include "core/randomsource.h"
+#include "composer.h"
+#include "picturefiles.h"
+#include "randomsource.h"
 
 #include <benchmark/benchmark.h>
 

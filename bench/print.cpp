@@ -11,12 +11,12 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise. The
 // pictures are read from the folder of this executable, like the program's.
 
-#include "core/platform.h"
+#include "platform.h"
 #include "fixedrandomsource.h"
-#include "qt/pageprinter.h"
-#include "qt/pagewindow.h"
-#include "qt/qtplatform.h"
-#include "qt/startup.h"
+#include "pageprinter.h"
+#include "pagewindow.h"
+#include "qtplatform.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,10 +4,10 @@
 // does in every other way. It runs beside velmo-newspaper.exe, since the page
 // reads its pictures from the executable's folder.
 
-#include "core/platform.h"
+#include "platform.h"
 #include "fixedrandomsource.h"
-#include "win/pagewindow.h"
-#include "win/winplatform.h"
+#include "pagewindow.h"
+#include "winplatform.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/randomsource.h"
+#include "randomsource.h"
 
 #include <array>
 #include <cstddef>

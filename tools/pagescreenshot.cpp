@@ -6,9 +6,9 @@
 // its pictures from the executable's folder.
 
 #include "fixedrandomsource.h"
-#include "qt/pagewindow.h"
-#include "qt/qtplatform.h"
-#include "qt/startup.h"
+#include "pagewindow.h"
+#include "qtplatform.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -2,6 +2,7 @@
 
 #include "text.h"
 
+#include <algorithm>
 #include <string>
 
 namespace velmo {
@@ -91,21 +92,29 @@ BitmapCheck checkBitmapHeader(std::span<const std::uint8_t> head, std::uint64_t 
         return notABitmap(u"ビットマップの情報ヘッダが不正です");
     }
 
-    // The colour table follows the information header; an information
-    // header of exactly 40 bytes with bit fields is followed by three masks.
-    std::uint64_t tableBytes = 0;
-    if (bitCount <= 8) {
-        const std::uint32_t used = core ? 0 : readU32(head, info + 32);
-        const std::uint64_t entries = used == 0 ? (std::uint64_t(1) << bitCount) : used;
-        if (entries > (std::uint64_t(1) << bitCount)) {
-            return notABitmap(u"カラーテーブルが不正です");
+    // The block GDI reads as the picture's header: the information header,
+    // or a 40-byte one with its three masks where that is larger, then the
+    // colour table. Up to 8 bits a pixel every entry is read; at any depth
+    // the entries the header says are used are read too, at most 256.
+    std::uint64_t infoBytes = 0;
+    if (core) {
+        infoBytes = CoreHeaderSize + (bitCount <= 8 ? (std::uint64_t(1) << bitCount) * 3 : 0);
+    } else {
+        const std::uint64_t masks = compression == BitFields ? 12 : 0;
+        const std::uint32_t used = readU32(head, info + 32);
+        std::uint64_t entries = 0;
+        if (bitCount <= 8) {
+            if (used > (std::uint32_t(1) << bitCount)) {
+                return notABitmap(u"カラーテーブルが不正です");
+            }
+            entries = used == 0 ? (std::uint64_t(1) << bitCount) : used;
+        } else {
+            entries = std::min<std::uint64_t>(used, 256);
         }
-        tableBytes = entries * (core ? 3 : 4);
-    } else if (compression == BitFields && headerSize == InfoHeaderSize) {
-        tableBytes = 12;
+        infoBytes = std::max<std::uint64_t>(headerSize, InfoHeaderSize + masks) + entries * 4;
     }
     const std::uint64_t pixelOffset = readU32(head, 10);
-    if (pixelOffset < FileHeaderSize + headerSize + tableBytes) {
+    if (pixelOffset < FileHeaderSize + infoBytes) {
         return notABitmap(u"画素データの位置が不正です");
     }
 
@@ -121,6 +130,7 @@ BitmapCheck checkBitmapHeader(std::span<const std::uint8_t> head, std::uint64_t 
     layout.topDown = rawHeight < 0;
     layout.bitCount = static_cast<int>(bitCount);
     layout.infoOffset = info;
+    layout.infoBytes = static_cast<std::size_t>(infoBytes);
     layout.pixelOffset = static_cast<std::size_t>(pixelOffset);
     layout.pixelBytes = static_cast<std::size_t>(pixelBytes);
     return {layout, {}};

@@ -16,7 +16,8 @@ struct BitmapLayout {
     bool topDown = false;          // the file's rows run from the top down
     int bitCount = 0;              // bits per pixel: 1, 4, 8, 16, 24 or 32
     std::size_t infoOffset = 0;    // where the information header starts (after the 14-byte file header)
-    std::size_t pixelOffset = 0;   // where the pixel rows start
+    std::size_t infoBytes = 0;     // what the system reads from there: header, masks and colour table
+    std::size_t pixelOffset = 0;   // where the pixel rows start, at or after infoOffset + infoBytes
     std::size_t pixelBytes = 0;    // the bytes of all rows, each padded to four bytes
     std::size_t fileBytes() const { return pixelOffset + pixelBytes; } // what must be read of the file
 };
@@ -37,7 +38,11 @@ inline constexpr std::size_t BitmapHeaderBytes = 14 + 1024;
 // signature, an information header the system draws (BITMAPCOREHEADER or
 // BITMAPINFOHEADER and its successors, uncompressed or with bit fields), a
 // positive size of at most maxPixels pixels, and a file of fileSize bytes
-// long enough for the colour table and every row. head holds the first
+// long enough for every byte that the system reads when it draws the
+// picture. That is the block GDI takes as the picture's header (the larger of
+// the header's own size and a 40-byte header with its three masks, then the
+// colour table: every entry up to 8 bits a pixel, and at any depth the
+// entries the header says are used, at most 256) and every row. head holds the first
 // bytes of the file: all of it, or at least both headers, for which the
 // first BitmapHeaderBytes bytes are always enough.
 BitmapCheck checkBitmapHeader(std::span<const std::uint8_t> head, std::uint64_t fileSize, std::int64_t maxPixels = MaxPicturePixels);

@@ -5,7 +5,6 @@
 #include "randomsource.h"
 #include "topictables.h"
 
-#include <cassert>
 #include <span>
 #include <string_view>
 
@@ -17,19 +16,6 @@ template <typename Table>
 int drawEntry(RandomSource& source, const Table& table)
 {
     return drawIndex(source, static_cast<int>(table.size()));
-}
-
-// The article's draws are kept as index texts; an entry is found by its key,
-// its own index written the same way, so a key "5" never finds entry 15.
-std::u16string_view phraseForKey(std::span<const std::u16string_view> table, std::u16string_view key)
-{
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (indexText(static_cast<int>(i)) == key) {
-            return table[i];
-        }
-    }
-    assert(!"no entry has this key");
-    return {};
 }
 
 std::u16string composeHeadline(RandomSource& source)
@@ -44,13 +30,9 @@ std::u16string composeArticle(RandomSource& source)
         TimePhrases, PlacePhrases, SubjectPhrases, ActionPhrases, CommenterPhrases, CommentPhrases};
 
     // All six draws come before anything is joined.
-    std::array<std::u16string, 6> keys;
-    for (std::size_t part = 0; part < tables.size(); ++part) {
-        keys[part] = indexText(drawEntry(source, tables[part]));
-    }
     std::array<std::u16string_view, 6> p;
     for (std::size_t part = 0; part < tables.size(); ++part) {
-        p[part] = phraseForKey(tables[part], keys[part]);
+        p[part] = tables[part][static_cast<std::size_t>(drawEntry(source, tables[part]))];
     }
 
     std::u16string article;

@@ -25,9 +25,6 @@ public:
     // own box that waits for OK. Does not change the count.
     void showGreeting(Platform& platform) const;
 
-    // For tests: start from a given count, as after that many clicks.
-    void setHeadlineClickCountForTesting(int count) { m_headlineClickCount = count; }
-
 private:
     int m_headlineClickCount = 0;
 };

@@ -25,9 +25,6 @@ enum class FontRole { HeadlineBrush, ArticleHeavyMincho, ProportionalGothic, Edo
 
 enum class FontWeight { Regular = 400, Bold = 700 };
 
-// How a label sets its text in its box. The page knows only one setting.
-enum class Alignment { TopLeft };
-
 enum class Focus { None, Tab };
 
 struct Rect {
@@ -63,7 +60,6 @@ struct PageElement {
     FontStyle font;           // labels only
     Rgb foreground;
     Rgb background;
-    Alignment alignment;
     Focus focus;              // the tab order is the order of the table
     std::u16string_view caption; // the text before the page is loaded
 };
@@ -96,11 +92,11 @@ inline constexpr std::array<FontFamily, 5> FontFamilies = {{
 namespace layout {
 constexpr PageElement label(ElementId id, std::u16string_view name, Rect rect, FontStyle font, std::u16string_view caption)
 {
-    return {id, name, -1, ElementKind::Label, rect, font, TextColour, PageBackground, Alignment::TopLeft, Focus::None, caption};
+    return {id, name, -1, ElementKind::Label, rect, font, TextColour, PageBackground, Focus::None, caption};
 }
 constexpr PageElement box(ElementId id, std::u16string_view name, int index, Rect rect)
 {
-    return {id, name, index, ElementKind::PictureBox, rect, WindowFont, TextColour, PageBackground, Alignment::TopLeft, Focus::Tab, {}};
+    return {id, name, index, ElementKind::PictureBox, rect, WindowFont, TextColour, PageBackground, Focus::Tab, {}};
 }
 } // namespace layout
 

@@ -33,25 +33,4 @@ inline constexpr std::array<MenuItem, 4> PageMenu = {{
 // The name of the menu that holds the items; it is never shown itself.
 inline constexpr std::string_view PageMenuName = "Menu";
 
-// The letter after the caption's "&", or 0 when it has none.
-constexpr char16_t accessKey(std::u16string_view caption)
-{
-    const auto marker = caption.find(u'&');
-    return marker != std::u16string_view::npos && marker + 1 < caption.size() ? caption[marker + 1] : char16_t(0);
-}
-
-// The command whose shortcut is Ctrl plus the letter (upper or lower case).
-constexpr const MenuItem* itemForShortcut(char16_t letter)
-{
-    if (letter >= u'a' && letter <= u'z') {
-        letter = static_cast<char16_t>(letter - u'a' + u'A');
-    }
-    for (const MenuItem& item : PageMenu) {
-        if (item.kind == MenuItemKind::Command && item.shortcutLetter == letter) {
-            return &item;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace velmo

@@ -36,6 +36,14 @@ private:
     std::u16string m_message;
 };
 
+// Thrown by Platform::printPage when the user has cancelled the print on the
+// way, for example in the file dialog of a printer that prints to a file.
+// Nothing has been printed; it is no failure and nothing is reported.
+class PrintCancelled : public std::exception {
+public:
+    const char* what() const noexcept override { return "the print was cancelled"; }
+};
+
 // What the page's commands need of the desktop. Each front end answers these
 // calls with its own widgets and dialogs; tests answer them from a script.
 // Every call is made on the user-interface thread, and the modal ones return
@@ -55,7 +63,8 @@ public:
     virtual void setBorderStyle(BorderStyle style) = 0;
 
     // Prints an image of the page window as one job on the current printer.
-    // Throws RuntimeError (or any other exception) when that cannot be done.
+    // Throws PrintCancelled when the user cancels it on the way, and
+    // RuntimeError (or any other exception) when it cannot be done.
     virtual void printPage() = 0;
 
     // Shows the standard printer setup dialog with the current printer's
@@ -67,8 +76,10 @@ public:
     // Closes the page window, which ends the program with status 0.
     virtual void closeWindow() = 0;
 
-    // Reports an error that no command deals with, in a modal box; the
-    // caller then ends the program with a non-zero status.
+    // Shows the box of an error that no command deals with (the text comes
+    // from unhandledErrorText); the caller then ends the program with a
+    // non-zero status. Called by runGuarded, which has written the cause to
+    // standard error already.
     virtual void reportUnhandledError(std::u16string_view message) = 0;
 };
 

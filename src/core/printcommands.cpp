@@ -1,6 +1,8 @@
 #include "printcommands.h"
 
+#include "errorguard.h"
 #include "platform.h"
+#include "text.h"
 
 #include <string_view>
 
@@ -13,6 +15,12 @@ constexpr std::u16string_view ConfirmTitle = u"印刷";
 constexpr std::u16string_view FailurePrompt = u"エラーです。プリンタの電源、インク、用紙などをチェックしてください。";
 constexpr std::u16string_view FailureTitle = u"印刷エラー";
 constexpr std::u16string_view SetupFailureTitle = u"印刷設定";
+
+std::u16string causeOf(const std::exception& error)
+{
+    const auto* runtime = dynamic_cast<const RuntimeError*>(&error);
+    return runtime != nullptr ? runtime->message() : fromUtf8(error.what());
+}
 
 } // namespace
 
@@ -30,9 +38,14 @@ void PrintCommands::print()
         m_platform.setBorderStyle(BorderStyle::None);
         m_platform.printPage();
         m_platform.setBorderStyle(BorderStyle::FixedSingle);
-    } catch (const std::exception&) {
+    } catch (const PrintCancelled&) {
+        // The user stopped it on the way: nothing is printed and nothing is
+        // wrong, so no box; the window gets its border back.
+        m_platform.setBorderStyle(BorderStyle::FixedSingle);
+    } catch (const std::exception& error) {
         // Whatever went wrong, the user sees the one print error box and the
-        // window gets its border back.
+        // window gets its border back; standard error gets the cause.
+        writeCause(causeOf(error));
         m_platform.setBorderStyle(BorderStyle::FixedSingle);
         m_platform.messageBox(FailurePrompt, MessageStyle::OkExclamation, FailureTitle);
     }
@@ -45,6 +58,7 @@ void PrintCommands::printerSetup()
     try {
         m_platform.showPrinterSetup();
     } catch (const RuntimeError& error) {
+        writeCause(error.message());
         m_platform.messageBox(error.message(), MessageStyle::OkExclamation, SetupFailureTitle);
     }
 }

@@ -1,7 +1,7 @@
 #include "text.h"
 
 #include "platform.h"
-#include "core/programinfo.h"
+#include "programinfo.h"
 
 namespace velmo {
 

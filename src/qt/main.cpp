@@ -1,4 +1,4 @@
-#include "core/randomsource.h"
+#include "randomsource.h"
 #include "pagefonts.h"
 #include "pagewindow.h"
 #include "qtplatform.h"

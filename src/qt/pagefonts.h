@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/pagelayout.h"
+#include "pagelayout.h"
 
 #include <QFont>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "pageprinter.h"
 
-#include "core/placement.h"
-#include "core/platform.h"
-#include "core/programinfo.h"
+#include "placement.h"
+#include "platform.h"
+#include "programinfo.h"
 #include "qttext.h"
 
 #include <QPainter>

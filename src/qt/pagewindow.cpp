@@ -1,9 +1,9 @@
 #include "pagewindow.h"
 
-#include "core/composer.h"
-#include "core/picturefiles.h"
-#include "core/programinfo.h"
-#include "core/randomsource.h"
+#include "composer.h"
+#include "picturefiles.h"
+#include "programinfo.h"
+#include "randomsource.h"
 #include "pagefonts.h"
 #include "pagelabel.h"
 #include "picturebox.h"

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "clickgesture.h"
-#include "core/pagecontent.h"
-#include "core/pagecontroller.h"
-#include "core/pagelayout.h"
-#include "core/picturefiles.h"
-#include "core/platform.h"
+#include "pagecontent.h"
+#include "pagecontroller.h"
+#include "pagelayout.h"
+#include "picturefiles.h"
+#include "platform.h"
 
 #include <QImage>
 #include <QMenu>

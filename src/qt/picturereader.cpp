@@ -1,6 +1,6 @@
 #include "picturereader.h"
 
-#include "core/platform.h"
+#include "platform.h"
 #include "qttext.h"
 
 #include <QDir>

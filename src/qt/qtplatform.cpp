@@ -1,7 +1,7 @@
 #include "qtplatform.h"
 
-#include "core/programinfo.h"
-#include "core/text.h"
+#include "programinfo.h"
+#include "text.h"
 #include "pageprinter.h"
 #include "pagewindow.h"
 #include "printersetup.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform.h"
+#include "platform.h"
 
 #include <QPointer>
 

@@ -1,9 +1,9 @@
 #include "startup.h"
 
-#include "core/placement.h"
-#include "core/platform.h"
-#include "core/programinfo.h"
-#include "core/text.h"
+#include "placement.h"
+#include "platform.h"
+#include "programinfo.h"
+#include "text.h"
 #include "pageaccessibility.h"
 #include "pagefonts.h"
 #include "pagewindow.h"

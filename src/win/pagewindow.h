@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/pagecontroller.h"
-#include "core/pagelayout.h"
-#include "core/platform.h"
+#include "pagecontroller.h"
+#include "pagelayout.h"
+#include "platform.h"
 #include "gdiobject.h"
 #include "picturereader.h"
 

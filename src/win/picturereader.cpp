@@ -1,6 +1,6 @@
 #include "picturereader.h"
 
-#include "core/platform.h"
+#include "platform.h"
 #include "wintext.h"
 
 #include <algorithm>

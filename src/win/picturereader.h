@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/bitmapheader.h"
+#include "bitmapheader.h"
 
 #include <windows.h>
 

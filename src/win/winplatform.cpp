@@ -1,7 +1,7 @@
 #include "winplatform.h"
 
-#include "core/programinfo.h"
-#include "core/text.h"
+#include "programinfo.h"
+#include "text.h"
 #include "pagewindow.h"
 #include "wintext.h"
 

@@ -3,7 +3,7 @@
 // and ends the program is checked end to end in tests/win/run.
 
 #include "check.h"
-#include "core/bitmapheader.h"
+#include "bitmapheader.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 #include "check.h"
-#include "core/composer.h"
-#include "core/draws.h"
-#include "core/phrasetables.h"
-#include "core/picturefiles.h"
-#include "core/randomsource.h"
+#include "composer.h"
+#include "draws.h"
+#include "phrasetables.h"
+#include "picturefiles.h"
+#include "randomsource.h"
 #include "scriptedrandomsource.h"
 
 #include <array>

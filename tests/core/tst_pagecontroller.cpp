@@ -1,7 +1,7 @@
 #include "check.h"
-#include "core/pagecontroller.h"
-#include "core/placement.h"
-#include "core/text.h"
+#include "pagecontroller.h"
+#include "placement.h"
+#include "text.h"
 #include "scriptedplatform.h"
 
 #include <climits>
@@ -68,13 +68,14 @@ void hiddenGreetingAfterExactlySevenHeadlineClicks()
         CHECK_EQ(page.hiddenMessage().headlineClickCount(), clicks);
     }
 
-    // The count stops at its top instead of wrapping round.
-    ScriptedPlatform platform;
-    PageController page(platform);
-    page.hiddenMessage().setHeadlineClickCountForTesting(INT_MAX);
-    page.click(ElementId::BigHeadline);
-    CHECK_EQ(page.hiddenMessage().headlineClickCount(), INT_MAX);
-    CHECK_EQ(platform.calls, Calls{"popupMenu"});
+    // The count stops at its top instead of wrapping round (some two
+    // thousand million clicks, a second or two).
+    HiddenMessage hidden;
+    for (long long click = 0; click <= INT_MAX; ++click) {
+        hidden.countHeadlineClick();
+    }
+    CHECK_EQ(hidden.headlineClickCount(), INT_MAX);
+    CHECK(!hidden.isDue());
 }
 
 void printAsksFirstAndRestoresTheBorder()

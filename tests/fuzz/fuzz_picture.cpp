@@ -2,8 +2,8 @@
 // picture or a clean RuntimeError, never a crash, a hang or an unbounded
 // allocation.
 
-#include "core/platform.h"
-#include "qt/picturereader.h"
+#include "platform.h"
+#include "picturereader.h"
 
 #include <QBuffer>
 #include <QByteArray>

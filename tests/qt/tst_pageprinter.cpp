@@ -1,6 +1,6 @@
-#include "qt/pagefonts.h"
-#include "qt/pageprinter.h"
-#include "qt/pagewindow.h"
+#include "pagefonts.h"
+#include "pageprinter.h"
+#include "pagewindow.h"
 #include "scriptedplatform.h"
 #include "scriptedrandomsource.h"
 

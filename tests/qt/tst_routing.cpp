@@ -1,7 +1,7 @@
 #include "pageelement.h"
-#include "qt/pagewindow.h"
-#include "qt/qtplatform.h"
-#include "qt/startup.h"
+#include "pagewindow.h"
+#include "qtplatform.h"
+#include "startup.h"
 #include "scriptedplatform.h"
 
 #include <QAbstractButton>

@@ -5,7 +5,7 @@
 // but the standard library. A test is a function; CHECK and CHECK_EQ record a
 // failure and go on. The run ends with the line "N passed, N failed".
 
-#include "core/text.h"
+#include "text.h"
 
 #include <cstdio>
 #include <functional>

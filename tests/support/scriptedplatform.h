@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/platform.h"
-#include "core/text.h"
+#include "platform.h"
+#include "text.h"
 
 #include <deque>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "check.h"
-#include "core/randomsource.h"
+#include "randomsource.h"
 
 #include <vector>
 

@@ -8,7 +8,7 @@
 //           static controls and buttons) and pop-up menu (its top left corner
 //           on the screen)
 
-#include "core/text.h"
+#include "text.h"
 
 #include <windows.h>
 

@@ -1,0 +1,147 @@
+#include "fontroles.h"
+
+#include <array>
+
+namespace velmo {
+
+namespace {
+
+using Names = std::span<const std::u16string_view>;
+
+struct RoleFaces {
+    // Other names of the named face itself, as a system other than a
+    // Japanese one may list it; drawn as the face is.
+    Names aliases;
+    Names linuxStandIns;
+    Names windowsStandIns;
+};
+
+// Linux: where Debian has a free font drawn to the advances of the named
+// face it comes first, so that lines break where the design breaks them; the
+// two headlines keep a brush face.
+//
+// Windows: first the faces Windows itself ships in a similar design, then
+// the Debian fonts that Wine finds through fontconfig. GDI lays text out in
+// whole pixels, which puts Ume P Gothic before Monapo there.
+constexpr std::u16string_view HeadlineBrushLinux[] = {
+    u"KouzanBrushFont",
+    u"Noto Serif CJK JP",
+    u"IPAPMincho",
+    u"IPAPGothic",
+};
+constexpr std::u16string_view HeadlineBrushWindows[] = {
+    u"UD Digi Kyokasho N-B",
+    u"Yu Mincho",
+    u"BIZ UDPMincho",
+    u"KouzanBrushFont",
+    u"Noto Serif CJK JP",
+    u"IPAPMincho",
+    u"IPAPGothic",
+};
+constexpr std::u16string_view HeavyMinchoLinux[] = {
+    u"IPAPMincho",
+    u"Ume P Mincho",
+    u"Noto Serif CJK JP",
+    u"IPAPGothic",
+};
+constexpr std::u16string_view HeavyMinchoWindows[] = {
+    u"Yu Mincho",
+    u"BIZ UDPMincho",
+    u"MS PMincho",
+    u"IPAPMincho",
+    u"Ume P Mincho",
+    u"Noto Serif CJK JP",
+    u"IPAPGothic",
+};
+constexpr std::u16string_view GothicAliases[] = {
+    u"MS PGothic",
+};
+constexpr std::u16string_view GothicLinux[] = {
+    u"Monapo",
+    u"Ume P Gothic",
+    u"IPAPGothic",
+    u"Noto Sans CJK JP",
+};
+constexpr std::u16string_view GothicWindows[] = {
+    u"BIZ UDPGothic",
+    u"Yu Gothic",
+    u"Meiryo",
+    u"MS UI Gothic",
+    u"Ume P Gothic",
+    u"Monapo",
+    u"IPAPGothic",
+    u"Noto Sans CJK JP",
+};
+constexpr std::u16string_view EdoBrushLinux[] = {
+    u"KouzanBrushFontGyousyo",
+    u"KouzanBrushFont",
+    u"IPAPGothic",
+    u"Noto Sans CJK JP",
+};
+constexpr std::u16string_view EdoBrushWindows[] = {
+    u"UD Digi Kyokasho NP-B",
+    u"Yu Mincho",
+    u"KouzanBrushFontGyousyo",
+    u"KouzanBrushFont",
+    u"IPAPGothic",
+    u"Noto Sans CJK JP",
+};
+constexpr std::u16string_view MinchoAliases[] = {
+    u"MS Mincho",
+};
+constexpr std::u16string_view MinchoLinux[] = {
+    u"IPAMincho",
+    u"Ume Mincho",
+    u"Noto Serif CJK JP",
+    u"IPAGothic",
+};
+constexpr std::u16string_view MinchoWindows[] = {
+    u"BIZ UDMincho",
+    u"Yu Mincho",
+    u"IPAMincho",
+    u"Ume Mincho",
+    u"Noto Serif CJK JP",
+    u"IPAGothic",
+};
+
+// In the order of FontRole.
+constexpr std::array<RoleFaces, 5> Roles = {{
+    {{}, HeadlineBrushLinux, HeadlineBrushWindows},
+    {{}, HeavyMinchoLinux, HeavyMinchoWindows},
+    {GothicAliases, GothicLinux, GothicWindows},
+    {{}, EdoBrushLinux, EdoBrushWindows},
+    {MinchoAliases, MinchoLinux, MinchoWindows},
+}};
+
+} // namespace
+
+std::vector<FaceCandidate> faceCandidates(FontRole role, FontSystem system)
+{
+    const FontFamily& named = FontFamilies[static_cast<std::size_t>(role)];
+    const RoleFaces& faces = Roles[static_cast<std::size_t>(role)];
+    std::vector<FaceCandidate> candidates{{named.family, false}};
+    // Only Windows lists the named faces under their English names as well.
+    if (system == FontSystem::Windows) {
+        for (std::u16string_view alias : faces.aliases) {
+            candidates.push_back({alias, false});
+        }
+    }
+    for (std::u16string_view standIn : system == FontSystem::Linux ? faces.linuxStandIns : faces.windowsStandIns) {
+        candidates.push_back({standIn, named.heavyDesign});
+    }
+    return candidates;
+}
+
+ResolvedFont resolveFont(const FontStyle& style, FontSystem system, const std::function<bool(std::u16string_view)>& isInstalled)
+{
+    const bool askedBold = style.weight == FontWeight::Bold;
+    for (const FaceCandidate& candidate : faceCandidates(style.role, system)) {
+        if (isInstalled(candidate.family)) {
+            return {candidate.family, style.pixelSize, askedBold || candidate.drawBold};
+        }
+    }
+    const FontFamily& named = FontFamilies[static_cast<std::size_t>(style.role)];
+    return {named.family, style.pixelSize, askedBold || named.heavyDesign};
+}
+
+} // namespace velmo
