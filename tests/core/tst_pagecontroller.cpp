@@ -1,10 +1,13 @@
 #include "check.h"
+#include "errorguard.h"
 #include "pagecontroller.h"
 #include "placement.h"
 #include "text.h"
 #include "scriptedplatform.h"
 
 #include <climits>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -107,10 +110,37 @@ void printAsksFirstAndRestoresTheBorder()
         CHECK_EQ(platform.calls, failed);
         CHECK(platform.borderStyle == BorderStyle::FixedSingle);
     }
+    // Cancelled on the way (the file name of a print to a file): no box.
+    platform.calls.clear();
+    platform.onPrintPage = [] { throw PrintCancelled(); };
+    page.runCommand(Command::Print);
+    Calls cancelled = Printed;
+    cancelled.back() = "setBorderStyle|1";
+    CHECK_EQ(platform.calls, cancelled);
+
     platform.calls.clear();
     platform.onPrintPage = nullptr;
     page.runCommand(Command::Print);
     CHECK_EQ(platform.calls, Printed);
+}
+
+void guardReportsWhatEscapesOnce()
+{
+    ScriptedPlatform platform;
+    CHECK(runGuarded(platform, [] {}));
+    CHECK(platform.calls.empty());
+    CHECK(!runGuarded(platform, [] { throw RuntimeError(u"画像ファイルが見つかりません。\n/x/広告7.bmp"); }));
+    CHECK(!runGuarded(platform, [] { throw std::bad_alloc(); }));
+    CHECK(!runGuarded(platform, [] { throw 7; }));
+    CHECK_EQ(platform.calls, (Calls{"reportUnhandledError|画像ファイルが見つかりません。\n/x/広告7.bmp",
+                                    "reportUnhandledError|std::bad_alloc", "reportUnhandledError|不明なエラーです。"}));
+    // A command that fails inside the guard ends there too.
+    platform.calls.clear();
+    platform.choices = {Command::PrintOption};
+    platform.onPrinterSetup = [] { throw std::logic_error("dialog"); };
+    PageController page(platform);
+    CHECK(!runGuarded(platform, [&page] { page.click(ElementId::Caption); }));
+    CHECK_EQ(platform.calls, (Calls{"popupMenu", "showPrinterSetup", "reportUnhandledError|dialog"}));
 }
 
 void setupThatCannotBeShownIsReported()
@@ -160,6 +190,7 @@ int main()
         TEST_CASE(hiddenGreetingAfterExactlySevenHeadlineClicks),
         TEST_CASE(printAsksFirstAndRestoresTheBorder),
         TEST_CASE(setupThatCannotBeShownIsReported),
+        TEST_CASE(guardReportsWhatEscapesOnce),
         TEST_CASE(windowPlacement),
         TEST_CASE(printedPagePlacement),
         TEST_CASE(textConversions),
