@@ -88,8 +88,8 @@ void narrowBoxesTakeOneCharacterALine()
     // wider than the box and one that may not start a line.
     CHECK_EQ(lines(u"世論を見て", 8), (Lines{u"世", u"論", u"を", u"見", u"て"}));
     CHECK_EQ(lines(u"あー", 10), (Lines{u"あ", u"ー"}));
-    // A surrogate pair stays together.
-    CHECK_EQ(lines(u"\U0002000B\U0002000B", 10), (Lines{u"\U0002000B", u"\U0002000B"}));
+    // A surrogate pair stays together, even where it is wider than the box.
+    CHECK_EQ(lines(u"\U0002000B\U0002000B", 8), (Lines{u"\U0002000B", u"\U0002000B"}));
 }
 
 void onlyWholeLinesOneEmApart()
