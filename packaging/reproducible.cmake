@@ -15,7 +15,9 @@
 #   packaging step (package-time.cmake) sets to the time of the commit.
 #
 # Included from packaging/CMakeLists.txt; velmo_build_options reaches every
-# target of the project, so that tests and tools are built the same way.
+# target of the project, so that tests and tools are built the same way. A
+# build that makes its packages elsewhere (the browser build's site ZIP in
+# tools/web) includes this file before include(CPack) to get the same.
 
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_compile_options(velmo_build_options INTERFACE
