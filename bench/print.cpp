@@ -118,7 +118,8 @@ int main(int argc, char* argv[])
     velmo::QtPlatform platform;
     velmo::PageWindow window(platform);
     velmo::FixedRandomSource values(PageValues);
-    if (!velmo::loadPage(window, values, platform)) {
+    std::future<velmo::PageWindow::Contents> page = velmo::readPageInBackground(values);
+    if (!velmo::loadPage(window, page, platform)) {
         return 1;
     }
     platform.setPageWindow(&window);

@@ -1,26 +1,45 @@
 #include "pagelabel.h"
 
 #include "pagefonts.h"
+#include "qttext.h"
 
-#include <QEvent>
-#include <QFontMetricsF>
 #include <QPainter>
-#include <QTextOption>
+#include <QTextLayout>
 
 namespace velmo {
 
-namespace {
-
-// Where the baseline sits in a line one em high: the ascent of the em box of
-// a Japanese font.
-constexpr qreal EmAscent = 0.88;
-
-} // namespace
-
-PageLabel::PageLabel(QWidget* parent)
-    : QWidget(parent)
+std::vector<double> QtTextMeasurer::advances(const FontStyle& font, std::u16string_view run)
 {
-    setAutoFillBackground(true);
+    // The run is set on one line as the label draws it, and each unit gets
+    // the distance from its cursor position to the next. A unit inside a
+    // cluster (the second of a surrogate pair, a combining mark) has no
+    // cursor position of its own; the cluster's width goes to its first unit.
+    QTextLayout layout(qt(run), pageFont(font));
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(static_cast<int>(run.size()));
+    layout.endLayout();
+
+    std::vector<double> advances(run.size(), 0.0);
+    std::size_t start = 0;
+    qreal startX = 0;
+    for (std::size_t end = 1; end <= run.size(); ++end) {
+        if (end < run.size() && !layout.isValidCursorPosition(static_cast<int>(end))) {
+            continue;
+        }
+        const qreal x = line.cursorToX(static_cast<int>(end));
+        advances[start] = x - startX;
+        start = end;
+        startX = x;
+    }
+    return advances;
+}
+
+PageLabel::PageLabel(const FontStyle& style, QWidget* parent)
+    : QWidget(parent)
+    , m_style(style)
+{
+    setFont(pageFont(style));
 }
 
 void PageLabel::setCaption(const QString& caption)
@@ -29,93 +48,34 @@ void PageLabel::setCaption(const QString& caption)
     // Screen readers take a line feed for a line break but may read a bare
     // carriage return as nothing at all, joining the lines' words.
     setAccessibleName(QString(caption).replace(QChar(u'\r'), QChar(u'\n')));
-    m_layoutValid = false;
+    m_linesValid = false;
     update();
 }
 
-void PageLabel::ensureLayout()
+const std::vector<TextLine>& PageLabel::displayedLines()
 {
-    if (m_layoutValid) {
-        return;
+    if (!m_linesValid) {
+        QtTextMeasurer measurer;
+        m_lines = layoutLabel(u16(m_caption), m_style, width(), height(), measurer);
+        m_linesValid = true;
     }
-    // A carriage return is a hard break in the caption; the layout engine
-    // breaks lines at U+2028, so the displayed copy uses that instead.
-    QString text = m_caption;
-    text.replace(QChar(u'\r'), QChar::LineSeparator);
-
-    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-
-    m_layout.clearLayout();
-    m_layout.setText(text);
-    // The label keeps the family the layout names; the text is drawn in the
-    // installed family that stands in for it.
-    m_layout.setFont(shownFont(font()));
-    m_layout.setTextOption(option);
-    m_layout.setCacheEnabled(true);
-
-    // Lines follow each other one em apart, as Japanese text is set on the
-    // classic desktop, whatever extra height the font's own metrics ask for.
-    // Only whole lines are shown: a line that would reach below the bottom
-    // edge is not laid out at all.
-    const qreal em = font().pixelSize() > 0 ? font().pixelSize() : QFontMetricsF(font()).height();
-    const qreal emAscent = em * EmAscent;
-    m_layout.beginLayout();
-    qreal top = 0;
-    while (true) {
-        QTextLine line = m_layout.createLine();
-        if (!line.isValid()) {
-            break;
-        }
-        line.setLineWidth(width());
-        if (top + em > height() && m_layout.lineCount() > 1) {
-            // Leave the rest of the text unlaid; it is not shown.
-            line.setNumColumns(0);
-            line.setPosition(QPointF(0, height()));
-            break;
-        }
-        line.setPosition(QPointF(0, top + emAscent - line.ascent()));
-        top += em;
-    }
-    m_layout.endLayout();
-    m_layoutValid = true;
-}
-
-QStringList PageLabel::displayedLines()
-{
-    ensureLayout();
-    QStringList lines;
-    const QString text = m_layout.text();
-    for (int i = 0; i < m_layout.lineCount(); ++i) {
-        const QTextLine line = m_layout.lineAt(i);
-        if (line.y() >= height()) {
-            break;
-        }
-        lines.append(text.mid(line.textStart(), line.textLength()));
-    }
-    return lines;
+    return m_lines;
 }
 
 void PageLabel::paintEvent(QPaintEvent*)
 {
-    ensureLayout();
     QPainter painter(this);
     painter.setClipRect(rect());
     painter.setPen(palette().color(QPalette::WindowText));
-    m_layout.draw(&painter, QPointF(0, 0));
-}
-
-void PageLabel::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange) {
-        m_layoutValid = false;
+    painter.setFont(font());
+    for (const TextLine& line : displayedLines()) {
+        painter.drawText(QPointF(0, line.baseline), qt(line.text));
     }
-    QWidget::changeEvent(event);
 }
 
 void PageLabel::resizeEvent(QResizeEvent* event)
 {
-    m_layoutValid = false;
+    m_linesValid = false;
     QWidget::resizeEvent(event);
 }
 

@@ -1,40 +1,45 @@
 #pragma once
 
-#include <QTextLayout>
+#include "pagelayout.h"
+#include "textlayout.h"
+
 #include <QWidget>
+
+#include <vector>
 
 namespace velmo {
 
-// A fixed-size text label of the page. It wraps its caption at its own width
-// with Unicode line breaking (so a line never starts with "。", "、" or "」"),
-// starts a new line at every U+000D, aligns the text top-left and clips what
-// does not fit below its bottom edge. It never resizes to its text. The
-// caption is kept exactly as set; it is also the label's accessible name,
-// with its line breaks as line feeds.
+// Measures runs of text as Qt draws them in the page's fonts (pageFont).
+class QtTextMeasurer : public TextMeasurer {
+public:
+    std::vector<double> advances(const FontStyle& font, std::u16string_view run) override;
+};
+
+// A fixed-size text label of the page. It draws the lines into which the
+// core sets its caption at its size (layoutLabel) and never resizes to its
+// text. The caption is kept exactly as set; it is also the label's
+// accessible name, with its line breaks as line feeds.
 class PageLabel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PageLabel(QWidget* parent = nullptr);
+    PageLabel(const FontStyle& style, QWidget* parent);
 
     void setCaption(const QString& caption);
     QString caption() const { return m_caption; }
 
-    // The text as shown: one entry per visible line, in order. Text that
-    // does not fit above the bottom edge is not listed.
-    QStringList displayedLines();
+    // The lines as shown, top to bottom.
+    const std::vector<TextLine>& displayedLines();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ensureLayout();
-
+    FontStyle m_style;
     QString m_caption;
-    QTextLayout m_layout;
-    bool m_layoutValid = false;
+    std::vector<TextLine> m_lines;
+    bool m_linesValid = false;
 };
 
 } // namespace velmo

@@ -9,47 +9,10 @@
 #include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScopeGuard>
 #include <QWidget>
 
-
 namespace velmo {
-
-namespace {
-
-// Records the window's painting as drawing commands rather than pixels.
-// QWidget::render straight onto a printer would first paint the whole page
-// into a bitmap at the printer's resolution - hundreds of megabytes at
-// 1200 dpi. Replayed on the printer, the recorded text and frames stay
-// vector shapes that the printer sets at its own resolution.
-QPicture recordPage(QWidget& window)
-{
-    QPicture picture;
-    window.render(&picture, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    return picture;
-}
-
-// A recorded picture scales its fonts by the resolution of the device it is
-// replayed on; the print runs in the screen's coordinates so that the text
-// keeps its size relative to the page. The printer's own setting is given
-// back afterwards.
-class ResolutionScope {
-public:
-    ResolutionScope(QPrinter& printer, int resolution)
-        : m_printer(printer)
-        , m_saved(printer.resolution())
-    {
-        m_printer.setResolution(resolution);
-    }
-    ~ResolutionScope() { m_printer.setResolution(m_saved); }
-    ResolutionScope(const ResolutionScope&) = delete;
-    ResolutionScope& operator=(const ResolutionScope&) = delete;
-
-private:
-    QPrinter& m_printer;
-    int m_saved;
-};
-
-} // namespace
 
 bool isMissingPrinter(const QPrinter& printer)
 {
@@ -65,8 +28,19 @@ void printPage(QWidget& window, QPrinter& printer)
         throw RuntimeError(u"プリンタが見つかりません。");
     }
 
-    const QPicture page = recordPage(window);
-    const ResolutionScope resolution(printer, window.logicalDpiY());
+    // The window's painting is recorded as drawing commands rather than
+    // pixels. QWidget::render straight onto a printer would first paint the
+    // whole page into a bitmap at the printer's resolution - hundreds of
+    // megabytes at 1200 dpi. Replayed on the printer, the recorded text and
+    // frames stay vector shapes that the printer sets at its own resolution.
+    QPicture page;
+    window.render(&page, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // A recorded picture scales its fonts by the resolution of the device it
+    // is replayed on; the print runs in the screen's coordinates so that the
+    // text keeps its size relative to the page. The printer's own setting is
+    // given back afterwards.
+    const auto restore = qScopeGuard([&printer, saved = printer.resolution()] { printer.setResolution(saved); });
+    printer.setResolution(window.logicalDpiY());
     printer.setDocName(qt(ApplicationName));
     printer.setFullPage(false);
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "clickgesture.h"
 #include "pagecontent.h"
 #include "pagecontroller.h"
 #include "pagelayout.h"
@@ -12,27 +11,25 @@
 #include <QWidget>
 
 #include <array>
-#include <optional>
+#include <functional>
 #include <utility>
 
 namespace velmo {
 
-class PageLabel;
-class PictureBox;
 class RandomSource;
 
 // The page window: one fixed 327 x 440 page laid out like a newspaper's front
 // page, built from the page layout table. It is filled once by setContents() and
 // never changes afterwards. The window only draws and reports what the user
 // does: a click on an element or a menu shortcut goes to the page
-// controller, which decides what happens.
+// controller, which decides what happens. Every event it passes on runs
+// under the one error guard: an error that no command deals with is
+// reported, the window closes and the program ends with status 1.
 class PageWindow : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(velmo::BorderStyle borderStyle READ borderStyle WRITE setBorderStyle)
 
 public:
     explicit PageWindow(Platform& platform, QWidget* parent = nullptr);
-    ~PageWindow() override;
 
     // One page's texts and its four pictures, in the order portrait,
     // advertisement 0, 1, 2.
@@ -50,17 +47,12 @@ public:
     // Puts the page in place: the three texts, then the four pictures.
     void setContents(const Contents& contents);
 
-    // read() and setContents() in one; on an error the window keeps its
-    // empty page and must not be shown.
-    void load(RandomSource& source, const QString& folder) { setContents(read(source, folder)); }
-
     BorderStyle borderStyle() const { return m_borderStyle; }
     void setBorderStyle(BorderStyle style) { m_borderStyle = style; }
 
     PageController& controller() { return m_controller; }
+    // The pop-up menu, its actions in the order of PageMenu.
     QMenu& menu() { return m_menu; }
-    // The command of one of the menu's actions, or nothing for the separator.
-    std::optional<Command> commandOf(const QAction* action) const;
 
     QWidget& element(ElementId id) const { return *m_elements[static_cast<std::size_t>(id)]; }
 
@@ -70,11 +62,13 @@ protected:
 private:
     void createElements();
     void createMenu();
+    void runGuardedEvent(const std::function<void()>& event);
 
+    Platform& m_platform;
     PageController m_controller;
     BorderStyle m_borderStyle = BorderStyle::FixedSingle;
     std::array<QWidget*, PageElements.size()> m_elements{};
-    std::array<ClickGesture, PageElements.size()> m_clicks;
+    Qt::MouseButton m_pressedButton = Qt::NoButton;
     QMenu m_menu;
 };
 

@@ -3,8 +3,7 @@
 #include "platform.h"
 #include "qttext.h"
 
-#include <QDir>
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -12,52 +11,66 @@ namespace velmo {
 
 namespace {
 
-RuntimeError pictureError(const QString& cause, const QString& fileName)
+// The system's words for a failed call; QFile has none for a short read.
+std::u16string systemMessage(const QFile& file)
 {
-    const QString message = cause + u'\n' + QDir::toNativeSeparators(fileName);
-    return RuntimeError(u16(message));
+    return file.error() == QFileDevice::NoError ? std::u16string() : u16(file.errorString());
 }
 
 } // namespace
 
-QImage readPictureFile(const QString& fileName, qint64 maxPixels)
+FileStatus QtPictureFile::open(std::u16string_view hostFileName, std::uint64_t& size)
 {
-    const QFileInfo info(fileName);
+    const QFileInfo info(qt(hostFileName));
     if (!info.exists()) {
-        throw pictureError(QStringLiteral("画像ファイルが見つかりません。"), fileName);
+        return {FileProblem::Missing, {}};
     }
     if (!info.isFile()) {
-        throw pictureError(QStringLiteral("画像ファイルの代わりにフォルダなどがあり、読み込めません。"), fileName);
+        return {FileProblem::NotAFile, {}};
     }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw pictureError(QStringLiteral("画像ファイルを開けません（%1）。").arg(file.errorString()), fileName);
+    m_file.setFileName(info.filePath());
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        return {FileProblem::CannotOpen, systemMessage(m_file)};
     }
-    return decodePicture(file, fileName, maxPixels);
+    size = static_cast<std::uint64_t>(m_file.size());
+    return {};
 }
 
-QImage decodePicture(QIODevice& device, const QString& fileName, qint64 maxPixels)
+FileStatus QtPictureFile::read(std::span<std::uint8_t> into)
 {
+    const auto wanted = static_cast<qint64>(into.size());
+    if (m_file.read(reinterpret_cast<char*>(into.data()), wanted) != wanted) {
+        return {FileProblem::CannotRead, systemMessage(m_file)};
+    }
+    return {};
+}
+
+QImage decodePicture(const CheckedPicture& picture, std::u16string_view hostFileName)
+{
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(picture.bytes.data()),
+                                               static_cast<qsizetype>(picture.bytes.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
     // The pictures are Windows bitmaps. Naming the format and switching off
     // detection keeps Qt from loading every image format plugin (and the
     // JPEG library) to ask each whether it reads the file.
-    QImageReader reader(&device, "bmp");
+    QImageReader reader(&buffer, "bmp");
     reader.setAutoDetectImageFormat(false);
     // The decoder may not allocate more than a picture of the largest
-    // accepted size needs (four bytes a pixel), whatever the file claims.
-    reader.setAllocationLimit(static_cast<int>((maxPixels * 4) / (1024 * 1024)) + 1);
-    // A bitmap's header always gives its size, so this is checked before
-    // any pixel is decoded.
-    const QSize claimed = reader.size();
-    if (claimed.isValid() && static_cast<qint64>(claimed.width()) * claimed.height() > maxPixels) {
-        throw pictureError(QStringLiteral("画像が大きすぎるため読み込めません（%1 × %2 ピクセル）。").arg(claimed.width()).arg(claimed.height()),
-                           fileName);
+    // accepted size needs (four bytes a pixel), in whole MiB.
+    reader.setAllocationLimit(static_cast<int>(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
+    QImage image;
+    if (!reader.read(&image)) {
+        throw RuntimeError(pictureErrorText(u16(reader.errorString()), hostFileName));
     }
-    QImage picture;
-    if (!reader.read(&picture) || picture.isNull()) {
-        throw pictureError(QStringLiteral("画像ファイルとして読み込めません（%1）。").arg(reader.errorString()), fileName);
-    }
-    return picture;
+    return image;
+}
+
+QImage readPictureFile(const QString& hostFileName)
+{
+    QtPictureFile file;
+    const std::u16string name = u16(hostFileName);
+    return decodePicture(readPicture(file, name), name);
 }
 
 } // namespace velmo

@@ -1,20 +1,30 @@
 #pragma once
 
+#include "picturereading.h"
+
+#include <QFile>
 #include <QImage>
 #include <QString>
 
-class QIODevice;
-
 namespace velmo {
 
-// Reads one picture from a file with a bounded allocation: a picture whose
-// header claims more than maxPixels pixels is refused before anything is
-// decoded. Throws RuntimeError with a Japanese message that names the file
-// and the cause (missing, not a file, unreadable, too large, not a picture).
-QImage readPictureFile(const QString& fileName, qint64 maxPixels);
+// A picture's file on the host, read with QFile.
+class QtPictureFile : public PictureFile {
+public:
+    FileStatus open(std::u16string_view hostFileName, std::uint64_t& size) override;
+    FileStatus read(std::span<std::uint8_t> into) override;
 
-// Decodes a picture from an open device under the same limits; fileName only
-// names the picture in the error message.
-QImage decodePicture(QIODevice& device, const QString& fileName, qint64 maxPixels);
+private:
+    QFile m_file;
+};
+
+// Decodes a picture whose bytes the core has read and checked. Throws
+// RuntimeError, with Qt's own words for the cause and the file's name, when
+// Qt's decoder refuses it all the same.
+QImage decodePicture(const CheckedPicture& picture, std::u16string_view hostFileName);
+
+// Reads one of the page's pictures from its file (readPicture) and decodes
+// it. Throws RuntimeError with the core's message on any failure.
+QImage readPictureFile(const QString& hostFileName);
 
 } // namespace velmo

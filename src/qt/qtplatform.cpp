@@ -4,17 +4,53 @@
 #include "text.h"
 #include "pageprinter.h"
 #include "pagewindow.h"
-#include "printersetup.h"
 #include "qttext.h"
 
 #include <QCursor>
-#include <QDebug>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 
 namespace velmo {
+
+namespace {
+
+// The print engine property under which Qt's CUPS support keeps the job
+// options that the dialog sets (QtPrintSupport's private PPK_CupsOptions).
+// Engines without CUPS ignore it.
+constexpr auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// Copies everything that the standard printer setup dialog shows or changes
+// from one printer to another: where the job goes (a print queue, or a PDF
+// file), the paper and page layout, the copies and their order, colour,
+// two-sided printing, the print range and the print system's job options
+// (page set, pages per sheet, banners, the printer's own options).
+void copyPrinterSetup(const QPrinter& from, QPrinter& to)
+{
+    // The file name first: a name ending in ".pdf" switches the format by
+    // itself, and an empty one switches it back to the print system.
+    to.setOutputFileName(from.outputFileName());
+    to.setOutputFormat(from.outputFormat());
+    if (from.outputFormat() == QPrinter::NativeFormat) {
+        to.setPrinterName(from.printerName());
+    }
+    // After the queue, which adapts the paper, colour and two-sided printing
+    // to what it supports.
+    to.setPageLayout(from.pageLayout());
+
+    to.setCopyCount(from.copyCount());
+    to.setCollateCopies(from.collateCopies());
+    to.setPageOrder(from.pageOrder());
+    to.setColorMode(from.colorMode());
+    to.setDuplex(from.duplex());
+    to.setPrintRange(from.printRange());
+    to.setPageRanges(from.pageRanges());
+    to.printEngine()->setProperty(CupsOptions, from.printEngine()->property(CupsOptions));
+}
+
+} // namespace
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -33,8 +69,14 @@ MessageAnswer QtPlatform::messageBox(std::u16string_view prompt, MessageStyle st
 std::optional<Command> QtPlatform::popupMenu()
 {
     Q_ASSERT(m_pageWindow);
-    // exec() returns only once the pop-up has closed, with the chosen action.
-    return m_pageWindow->commandOf(m_pageWindow->menu().exec(QCursor::pos()));
+    // exec() returns only once the pop-up has closed, with the chosen action
+    // or none; the actions stand in the order of PageMenu.
+    QMenu& menu = m_pageWindow->menu();
+    const auto chosen = static_cast<std::size_t>(menu.actions().indexOf(menu.exec(QCursor::pos())));
+    if (chosen >= PageMenu.size() || PageMenu[chosen].kind != MenuItemKind::Command) {
+        return std::nullopt;
+    }
+    return PageMenu[chosen].command;
 }
 
 void QtPlatform::setBorderStyle(BorderStyle style)
@@ -84,7 +126,6 @@ void QtPlatform::closeWindow()
 
 void QtPlatform::reportUnhandledError(std::u16string_view message)
 {
-    qCritical().noquote().nospace() << "velmo-newspaper: " << qt(message);
     QMessageBox::critical(nullptr, qt(ApplicationName), qt(unhandledErrorText(message)));
 }
 

@@ -1,42 +1,57 @@
 #include "startup.h"
 
+#include "errorguard.h"
 #include "placement.h"
-#include "platform.h"
 #include "programinfo.h"
-#include "text.h"
-#include "pageaccessibility.h"
 #include "pagefonts.h"
 #include "pagewindow.h"
 #include "qttext.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
-#include <QDir>
 #include <QCursor>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QImageReader>
-#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QScreen>
+#include <QThread>
 #include <QTranslator>
+#include <QtGui/qguiapplication_platform.h>
 #include <QtMath>
 
 #include <algorithm>
-
-#ifdef VELMO_HAVE_XCB
-#include <QElapsedTimer>
-#include <QThread>
-#include <QtGui/qguiapplication_platform.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
 #include <xcb/xcb.h>
-#endif
 
 namespace velmo {
+
+namespace {
+
+// The page's roles for assistive technology: the labels are static text
+// named by their caption, the window a frame named by its title (left to
+// Qt it would be an anonymous filler). Qt reports a picture box, a label
+// with a picture, as a graphic named by its accessible name.
+QAccessibleInterface* pageElementInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("velmo::PageLabel")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    }
+    if (className == QLatin1String("velmo::PageWindow")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 void configureApplication(QApplication& application)
 {
@@ -63,8 +78,7 @@ void configureApplication(QApplication& application)
         QCoreApplication::installTranslator(translator);
     }
 
-    installFontStandIns();
-    installPageAccessibility();
+    QAccessible::installFactory(pageElementInterface);
     // Without a Japanese font the page, its menu and its dialogs show empty
     // boxes. The line is in English as well: the terminal may lack the font too.
     if (!japaneseFontInstalled()) {
@@ -73,47 +87,19 @@ void configureApplication(QApplication& application)
     }
 }
 
-namespace {
-
-QString programFolder()
-{
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-}
-
-template <typename Read>
-bool reportingErrors(Platform& platform, Read read)
-{
-    try {
-        read();
-        return true;
-    } catch (const RuntimeError& error) {
-        platform.reportUnhandledError(error.message());
-    } catch (const std::exception& error) {
-        platform.reportUnhandledError(fromUtf8(error.what()));
-    }
-    return false;
-}
-
-} // namespace
-
 std::future<PageWindow::Contents> readPageInBackground(RandomSource& random)
 {
-    return std::async(std::launch::async, [&random, folder = programFolder()] { return PageWindow::read(random, folder); });
+    const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    return std::async(std::launch::async, [&random, folder] { return PageWindow::read(random, folder); });
 }
 
 bool loadPage(PageWindow& window, std::future<PageWindow::Contents>& pending, Platform& platform)
 {
-    return reportingErrors(platform, [&] { window.setContents(pending.get()); });
-}
-
-bool loadPage(PageWindow& window, RandomSource& random, Platform& platform)
-{
-    return reportingErrors(platform, [&] { window.load(random, programFolder()); });
+    return runGuarded(platform, [&] { window.setContents(pending.get()); });
 }
 
 namespace {
 
-#ifdef VELMO_HAVE_XCB
 // The window manager's frame around the window, in X11 pixels, asked for
 // before the window is mapped. Under X11 the manager draws the frame, and its
 // size is known only once the manager has framed the window; moving the
@@ -181,7 +167,6 @@ QMargins requestFrameExtents(QWidget& window)
     }
     return {};
 }
-#endif
 
 } // namespace
 
@@ -197,13 +182,10 @@ void showCentred(PageWindow& window)
         screen = QGuiApplication::primaryScreen();
     }
     if (screen != nullptr) {
-        QMargins frame;
-#ifdef VELMO_HAVE_XCB
         const QMargins native = requestFrameExtents(window);
         const qreal ratio = screen->devicePixelRatio();
-        frame = QMargins(qCeil(native.left() / ratio), qCeil(native.top() / ratio), qCeil(native.right() / ratio),
-                         qCeil(native.bottom() / ratio));
-#endif
+        const QMargins frame(qCeil(native.left() / ratio), qCeil(native.top() / ratio), qCeil(native.right() / ratio),
+                             qCeil(native.bottom() / ratio));
         const QRect area = screen->availableGeometry();
         const QSize framed = window.size().grownBy(frame);
         const Point placed = centredFramePosition({area.x(), area.y(), area.width(), area.height()}, framed.width(), framed.height());

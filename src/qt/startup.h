@@ -12,8 +12,8 @@ class Platform;
 class RandomSource;
 
 // Names the program, loads Qt's Japanese texts for the standard dialogs and
-// registers the stand-in fonts and the page's accessibility roles. Says on
-// standard error which package to install when no Japanese font is.
+// registers the page's accessibility roles. Says on standard error which
+// package to install when no Japanese font is.
 void configureApplication(QApplication& application);
 
 // Starts composing a page and reading its pictures from beside the
@@ -22,12 +22,11 @@ void configureApplication(QApplication& application);
 // until the result has been taken.
 std::future<PageWindow::Contents> readPageInBackground(RandomSource& random);
 
-// Puts the page read in the background, or composed and read now, in the
-// window. Returns false after reporting the error when the page could not be
+// Puts the page read in the background in the window, under the one error
+// guard. Returns false after reporting the error when the page could not be
 // composed or a picture could not be loaded; the window must then not be
-// shown.
+// shown, and the program ends with status 1.
 bool loadPage(PageWindow& window, std::future<PageWindow::Contents>& pending, Platform& platform);
-bool loadPage(PageWindow& window, RandomSource& random, Platform& platform);
 
 // Shows the window with its frame, title bar included, centred on the screen
 // that holds the mouse pointer. On Wayland the compositor places it.

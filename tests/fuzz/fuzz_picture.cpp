@@ -1,31 +1,25 @@
-// libFuzzer entry for the picture loading step: every input must end in a
-// picture or a clean RuntimeError, never a crash, a hang or an unbounded
-// allocation.
+// libFuzzer entry for the Qt front end's picture loading: the core reads
+// and checks the file (readPicture), then Qt decodes the checked bytes.
+// Every input must end in a picture of the size the core checked or in a
+// clean RuntimeError, never a crash, a hang or an unbounded allocation.
 
-#include "platform.h"
 #include "picturereader.h"
+#include "picturereading.h"
+#include "platform.h"
 
-#include <QBuffer>
-#include <QByteArray>
+#include <QImage>
 
 #include <cstddef>
 #include <cstdint>
-
-namespace {
-
-constexpr qint64 MaxPicturePixels = 4096LL * 4096LL;
-
-} // namespace
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
+    velmo::MemoryPictureFile file(std::vector<std::uint8_t>(data, data + size));
     try {
-        const QImage picture = velmo::decodePicture(buffer, QStringLiteral("広告1.bmp"), MaxPicturePixels);
-        // A decoded picture is always within the limit.
-        if (static_cast<qint64>(picture.width()) * picture.height() > MaxPicturePixels) {
+        const velmo::CheckedPicture checked = velmo::readPicture(file, u"広告1.bmp");
+        const QImage picture = velmo::decodePicture(checked, u"広告1.bmp");
+        if (picture.width() != checked.layout.width || picture.height() != checked.layout.height) {
             __builtin_trap();
         }
     } catch (const velmo::RuntimeError&) {

@@ -1,4 +1,3 @@
-#include "pagefonts.h"
 #include "pageprinter.h"
 #include "pagewindow.h"
 #include "scriptedplatform.h"
@@ -53,11 +52,10 @@ private:
 
 void TestPagePrinter::initTestCase()
 {
-    velmo::installFontStandIns();
     QVERIFY(m_dir.isValid());
     m_window = std::make_unique<PageWindow>(m_platform);
     velmo::test::ScriptedRandomSource source(std::vector<float>(13, 0.5f));
-    m_window->load(source, QStringLiteral(VELMO_PICTURE_DIR));
+    m_window->setContents(PageWindow::read(source, QStringLiteral(VELMO_PICTURE_DIR)));
 }
 
 void TestPagePrinter::printsThePageSharpAndCentred()

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 using velmo::MessageAnswer;
@@ -58,6 +60,22 @@ void answerNextBox(QObject& scope, SeenBox& seen, QMessageBox::StandardButton bu
     });
 }
 
+// A desktop whose pop-up menu and window cannot be handled: each call fails
+// as a broken platform call would.
+class BrokenPlatform : public ScriptedPlatform {
+public:
+    std::optional<velmo::Command> popupMenu() override
+    {
+        ScriptedPlatform::popupMenu();
+        throw velmo::RuntimeError(u"メニューを開けません。");
+    }
+    void closeWindow() override
+    {
+        ScriptedPlatform::closeWindow();
+        throw std::runtime_error("no window");
+    }
+};
+
 } // namespace
 
 class TestRouting : public QObject {
@@ -70,6 +88,8 @@ private slots:
     void clickOnElementOpensMenuOnce();
     void menuItems();
     void shortcutsWorkWithThePopupClosed();
+    void eventErrorEndsTheProgram_data();
+    void eventErrorEndsTheProgram();
 
     void realMessageBoxAnswers_data();
     void realMessageBoxAnswers();
@@ -159,6 +179,41 @@ void TestRouting::shortcutsWorkWithThePopupClosed()
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(services.calls, (Calls{confirm, "showPrinterSetup", "closeWindow"}));
+}
+
+void TestRouting::eventErrorEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("shortcut");
+    QTest::addColumn<std::string>("report");
+
+    QTest::newRow("click") << false << std::string("reportUnhandledError|メニューを開けません。");
+    QTest::newRow("Ctrl+Q") << true << std::string("reportUnhandledError|no window");
+}
+
+void TestRouting::eventErrorEndsTheProgram()
+{
+    QFETCH(bool, shortcut);
+    QFETCH(std::string, report);
+
+    BrokenPlatform services;
+    PageWindow window(services);
+    QVERIFY(showPage(window));
+    // The application's own loop, whose status the program returns.
+    QTimer::singleShot(0, &window, [&window, shortcut] {
+        if (shortcut) {
+            QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            QTest::mouseClick(pageElement(window, u"記事1"_s), Qt::LeftButton);
+        }
+    });
+    QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(-1); });
+    QCOMPARE(QCoreApplication::exec(), 1);
+    // One box, then the window is gone.
+    QCOMPARE(services.calls.back(), report);
+    QCOMPARE(std::count_if(services.calls.begin(), services.calls.end(),
+                           [](const std::string& call) { return call.starts_with("reportUnhandledError"); }),
+             1);
+    QVERIFY(!window.isVisible());
 }
 
 void TestRouting::realMessageBoxAnswers_data()
