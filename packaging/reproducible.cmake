@@ -8,6 +8,10 @@
 #   id is a hash over the whole unstripped program, paths included. Both
 #   folders are written as "." (the build folder is named last, so that it wins
 #   where it lies inside the source folder).
+# - Qt's moc writes the header it reads into its output as a path relative to
+#   the build folder, which the debug information keeps, so that build
+#   folders at different depths give different programs. With
+#   AUTOMOC_PATH_PREFIX moc names the header from its include folder instead.
 # - The MinGW linker writes the time of the link into the PE header of every
 #   Windows program; --no-insert-timestamp leaves it at zero. The version
 #   resource carries no date.
@@ -27,6 +31,23 @@ endif()
 if(WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_link_options(velmo_build_options INTERFACE "LINKER:--no-insert-timestamp")
 endif()
+
+# The targets defined so far (src and tools, which packaging follows) in
+# this folder and those below it.
+function(velmo_use_moc_path_prefix folder)
+    get_property(targets DIRECTORY "${folder}" PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+        get_target_property(automoc "${target}" AUTOMOC)
+        if(automoc)
+            set_property(TARGET "${target}" PROPERTY AUTOMOC_PATH_PREFIX ON)
+        endif()
+    endforeach()
+    get_property(subfolders DIRECTORY "${folder}" PROPERTY SUBDIRECTORIES)
+    foreach(subfolder IN LISTS subfolders)
+        velmo_use_moc_path_prefix("${subfolder}")
+    endforeach()
+endfunction()
+velmo_use_moc_path_prefix("${PROJECT_SOURCE_DIR}")
 
 # Read by cpack before each package is made: sets SOURCE_DATE_EPOCH for cpack
 # and the programs it runs (makensis), unless the caller has set it.
