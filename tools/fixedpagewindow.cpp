@@ -3,34 +3,42 @@
 // can be set side by side (tools/comparefixedpage). It behaves as the program
 // does in every other way. It runs beside velmo-newspaper.exe, since the page
 // reads its pictures from the executable's folder.
+//
+//   velmo-fixed-page.exe [--lines FILE]
+//   --lines FILE   writes the lines of each label as the page has laid them
+//                  out, one line of UTF-8 a label in the layout's order, and
+//                  ends without showing the window
 
-#include "platform.h"
+#include "errorguard.h"
 #include "fixedrandomsource.h"
 #include "pagewindow.h"
+#include "textlayout.h"
 #include "winplatform.h"
 
 #include <windows.h>
 
-#include <string>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     velmo::WinPlatform platform;
     velmo::PageWindow window(instance, platform);
-    if (!window.create()) {
-        return 1;
-    }
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring executable(path);
-    velmo::FixedRandomSource values(velmo::ScreenshotPageValues);
-    try {
-        window.load(values, executable.substr(0, executable.find_last_of(L'\\')));
-    } catch (const velmo::RuntimeError& error) {
-        platform.reportUnhandledError(error.message());
-        return 1;
-    }
     platform.setPageWindow(&window);
-    window.show(showCommand);
-    return window.run();
+    velmo::FixedRandomSource values(velmo::ScreenshotPageValues);
+    if (!velmo::runGuarded(platform, [&] { window.load(values); })) {
+        return 1;
+    }
+    if (__argc == 3 && std::wstring_view(__wargv[1]) == L"--lines") {
+        std::ofstream out(std::filesystem::path(__wargv[2]), std::ios::binary);
+        for (const velmo::PageElement& element : velmo::PageElements) {
+            if (element.kind == velmo::ElementKind::Label) {
+                out << velmo::describeLines(element, window.lines(element.id)) << '\n';
+            }
+        }
+        return out.flush() ? 0 : 1;
+    }
+    return window.run(showCommand);
 }

@@ -1,50 +1,17 @@
 #include "pagefonts.h"
 
+#include "fontroles.h"
 #include "wintext.h"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
-#include <cwchar>
-#include <optional>
-#include <vector>
+#include <functional>
+#include <map>
+#include <utility>
 
 namespace velmo {
 
 namespace {
-
-// The stand-ins of each face, best first: first Windows' own Japanese faces
-// of a similar design (on a desktop without the named face), then the free
-// fonts of Debian that Wine finds through fontconfig, in the order the Qt
-// front end uses. Every list ends with faces that have every character of
-// the page.
-const std::array<std::vector<const wchar_t*>, 5>& standInTable()
-{
-    static const std::array<std::vector<const wchar_t*>, 5> table{{
-        // HeadlineBrush
-        {L"UD Digi Kyokasho N-B", L"Yu Mincho", L"BIZ UDPMincho", L"KouzanBrushFont", L"Noto Serif CJK JP", L"IPAPMincho",
-         L"IPAPGothic"},
-        // ArticleHeavyMincho
-        {L"Yu Mincho", L"BIZ UDPMincho", L"MS PMincho", L"IPAPMincho", L"Ume P Mincho", L"Noto Serif CJK JP", L"IPAPGothic"},
-        // ProportionalGothic: the English name of the named face first. GDI
-        // lays text out in whole pixels, so the Debian stand-ins come in the
-        // order of their widths there (docs/fonts.md): Monapo, the narrowest
-        // in Qt, would not fit (ﾌﾟﾗｲﾊﾞｼー有) into the caption's 113 pixels.
-        {L"MS PGothic", L"BIZ UDPGothic", L"Yu Gothic", L"Meiryo", L"MS UI Gothic", L"Ume P Gothic", L"Monapo", L"IPAPGothic",
-         L"Noto Sans CJK JP"},
-        // EdoBrush
-        {L"UD Digi Kyokasho NP-B", L"Yu Mincho", L"KouzanBrushFontGyousyo", L"KouzanBrushFont", L"IPAPGothic", L"Noto Sans CJK JP"},
-        // Mincho: the English name of the named face first.
-        {L"MS Mincho", L"BIZ UDMincho", L"Yu Mincho", L"IPAMincho", L"Ume Mincho", L"Noto Serif CJK JP", L"IPAGothic"},
-    }};
-    return table;
-}
-
-// The English names above that are the named face itself, not a stand-in.
-bool isNamedFace(FontRole role, const wchar_t* family)
-{
-    return (role == FontRole::ProportionalGothic && std::wcscmp(family, L"MS PGothic") == 0)
-        || (role == FontRole::Mincho && std::wcscmp(family, L"MS Mincho") == 0);
-}
 
 int CALLBACK noteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 {
@@ -52,67 +19,87 @@ int CALLBACK noteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found
     return 0; // one is enough
 }
 
-// Whether a font of the family is installed, under any of its names.
-bool familyInstalled(HDC dc, const std::wstring& family)
+// Whether Windows has a font of the family under any of its names. The
+// system is asked once a family per run; fonts installed while the page is
+// shown change nothing.
+bool isInstalled(std::u16string_view family)
 {
-    if (family.size() >= LF_FACESIZE) {
-        return false;
+    static std::map<std::u16string, bool, std::less<>> known;
+    auto at = known.find(family);
+    if (at == known.end()) {
+        bool found = false;
+        if (family.size() < LF_FACESIZE) {
+            LOGFONTW wanted{};
+            wanted.lfCharSet = DEFAULT_CHARSET;
+            std::copy(family.begin(), family.end(), wanted.lfFaceName);
+            const ScreenDc screen(GetDC(nullptr));
+            EnumFontFamiliesExW(screen.get(), &wanted, noteFamily, reinterpret_cast<LPARAM>(&found), 0);
+        }
+        at = known.emplace(family, found).first;
     }
-    LOGFONTW wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(wanted.lfFaceName, family.c_str(), LF_FACESIZE - 1);
-    bool found = false;
-    EnumFontFamiliesExW(dc, &wanted, noteFamily, reinterpret_cast<LPARAM>(&found), 0);
-    return found;
+    return at->second;
 }
 
-ChosenFace findFace(FontRole role)
+Font makeFont(const ResolvedFont& resolved, double scale, FontWeight weight)
 {
-    const FontFamily& named = FontFamilies[static_cast<std::size_t>(role)];
-    HDC screen = GetDC(nullptr);
-    std::optional<ChosenFace> chosen;
-    if (familyInstalled(screen, wideString(named.family))) {
-        chosen = ChosenFace{wideString(named.family), false};
-    }
-    for (const wchar_t* standIn : standInTable()[static_cast<std::size_t>(role)]) {
-        if (chosen) {
-            break;
-        }
-        if (familyInstalled(screen, standIn)) {
-            chosen = ChosenFace{standIn, named.heavyDesign && !isNamedFace(role, standIn)};
-        }
-    }
-    ReleaseDC(nullptr, screen);
-    // With none of them installed the named face is asked for anyway, and
-    // the font mapper picks what it can.
-    return chosen.value_or(ChosenFace{wideString(named.family), named.heavyDesign});
+    LOGFONTW font{};
+    // A negative height asks for the em (the character height), not the cell.
+    font.lfHeight = -std::lround(resolved.pixelSize * scale);
+    font.lfWeight = static_cast<LONG>(weight);
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    font.lfOutPrecision = OUT_TT_PRECIS;
+    std::copy_n(resolved.family.begin(), std::min<std::size_t>(resolved.family.size(), LF_FACESIZE - 1), font.lfFaceName);
+    return Font(CreateFontIndirectW(&font));
+}
+
+// The checksum of the font file that draws font, from its 'head' table: the
+// same for the regular and the bold of a face that has no bold of its own.
+DWORD fileChecksum(HDC dc, HFONT font)
+{
+    const SavedDc saved(dc);
+    SelectObject(dc, font);
+    constexpr DWORD HeadTable = 0x64616568; // "head", first letter lowest
+    DWORD checksum = 0;
+    GetFontData(dc, HeadTable, 8, &checksum, sizeof checksum);
+    return checksum;
 }
 
 } // namespace
 
-const ChosenFace& chosenFace(FontRole role)
+Font PageFonts::create(const FontStyle& style, double scale)
 {
-    static std::array<std::optional<ChosenFace>, FontFamilies.size()> faces;
-    std::optional<ChosenFace>& face = faces[static_cast<std::size_t>(role)];
-    if (!face) {
-        face = findFace(role);
-    }
-    return *face;
+    const ResolvedFont resolved = resolveFont(style, FontSystem::Windows, isInstalled);
+    return makeFont(resolved, scale, resolved.bold ? FontWeight::Bold : FontWeight::Regular);
 }
 
-Font createPageFont(const FontStyle& asked, double scale)
+std::vector<double> PageFonts::advances(const FontStyle& style, std::u16string_view run)
 {
-    const ChosenFace& face = chosenFace(asked.role);
-    LOGFONTW font{};
-    // A negative height asks for the em (the character height), not the cell.
-    font.lfHeight = -std::lround(asked.pixelSize * scale);
-    font.lfWeight = face.drawBold ? FW_BOLD : static_cast<LONG>(asked.weight);
-    font.lfCharSet = SHIFTJIS_CHARSET;
-    font.lfOutPrecision = OUT_TT_PRECIS;
-    font.lfQuality = DEFAULT_QUALITY;
-    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    wcsncpy(font.lfFaceName, face.family.c_str(), LF_FACESIZE - 1);
-    return Font(CreateFontIndirectW(&font));
+    Font font = create(style, 1);
+    // GDI makes a face without a bold of its own bold by drawing each glyph
+    // a pixel wider and setting it a pixel further on. The labels are drawn
+    // at the advances measured here, and such a face keeps those of its
+    // regular design, as the Qt front end's emboldening does.
+    if (const ResolvedFont resolved = resolveFont(style, FontSystem::Windows, isInstalled); resolved.bold) {
+        Font regular = makeFont(resolved, 1, FontWeight::Regular);
+        if (fileChecksum(m_dc.get(), font.get()) == fileChecksum(m_dc.get(), regular.get())) {
+            font = std::move(regular);
+        }
+    }
+    const SavedDc saved(m_dc.get());
+    SelectObject(m_dc.get(), font.get());
+    // The extent of each prefix of the run, as GDI sets it on one line.
+    std::vector<int> extents(run.size());
+    SIZE whole{};
+    GetTextExtentExPointW(m_dc.get(), wide(run.data()), static_cast<int>(run.size()), 0, nullptr,
+                          extents.data(), &whole);
+    std::vector<double> advances(run.size());
+    for (std::size_t i = 0; i < run.size(); ++i) {
+        advances[i] = extents[i] - (i > 0 ? extents[i - 1] : 0);
+        if (i > 0 && run[i] >= 0xDC00 && run[i] < 0xE000) { // the second unit of a surrogate pair
+            advances[i - 1] += std::exchange(advances[i], 0);
+        }
+    }
+    return advances;
 }
 
 } // namespace velmo

@@ -1,25 +1,25 @@
 #pragma once
 
-#include "pagelayout.h"
-#include "gdiobject.h"
-
-#include <string>
+#include "handles.h"
+#include "textlayout.h"
 
 namespace velmo {
 
-// The installed face that draws a font role: the face the page names where
-// Windows has it, otherwise the first installed of its stand-ins.
-struct ChosenFace {
-    std::wstring family;
-    bool drawBold = false; // a stand-in for an extra-bold design is drawn bold
+// The page's fonts on Windows: each style drawn in the face that the core's
+// font roles choose among the installed ones, made at any scale, and
+// measured at the page's 96 dots per inch for the core's text layout.
+class PageFonts : public TextMeasurer {
+public:
+    // The font of style on a device with scale device pixels a page pixel:
+    // its em is the style's pixel size times scale.
+    static Font create(const FontStyle& style, double scale);
+
+    // GDI's whole-pixel advances of the font at scale 1; the labels are
+    // drawn at these, scaled.
+    std::vector<double> advances(const FontStyle& style, std::u16string_view run) override;
+
+private:
+    OwnedDc m_dc{CreateCompatibleDC(nullptr)};
 };
-
-// Looked up once per run; later calls answer from memory.
-const ChosenFace& chosenFace(FontRole role);
-
-// The font of a page element, scaled from the page's 96 dots per inch to a
-// device with scale device pixels per page pixel. Its em is the asked pixel
-// size times scale.
-Font createPageFont(const FontStyle& asked, double scale);
 
 } // namespace velmo

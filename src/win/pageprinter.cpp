@@ -11,7 +11,9 @@
 #include <winspool.h>
 
 #include <cmath>
-#include <string>
+#include <cstdint>
+#include <cstring>
+#include <vector>
 
 namespace velmo {
 
@@ -19,58 +21,27 @@ namespace {
 
 constexpr std::u16string_view NoPrinter = u"プリンタがインストールされていません。";
 
-void freeHandle(HGLOBAL& handle)
+// The bytes of a movable memory block.
+std::vector<std::uint8_t> bytesOf(HGLOBAL memory)
 {
-    if (handle != nullptr) {
-        GlobalFree(handle);
-        handle = nullptr;
+    std::vector<std::uint8_t> bytes(memory != nullptr ? GlobalSize(memory) : 0);
+    if (const void* data = bytes.empty() ? nullptr : GlobalLock(memory)) {
+        std::memcpy(bytes.data(), data, bytes.size());
+        GlobalUnlock(memory);
     }
+    return bytes;
 }
 
-// Ends a print job that has not finished, so that no half job stays queued.
-class PrintJob {
-public:
-    explicit PrintJob(HDC dc)
-        : m_dc(dc)
-    {
+// A movable memory block with the bytes; null for none.
+HGLOBAL globalOf(const std::vector<std::uint8_t>& bytes)
+{
+    HGLOBAL memory = bytes.empty() ? nullptr : GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    if (void* data = memory != nullptr ? GlobalLock(memory) : nullptr) {
+        std::memcpy(data, bytes.data(), bytes.size());
+        GlobalUnlock(memory);
     }
-    ~PrintJob()
-    {
-        if (m_started && !m_finished) {
-            AbortDoc(m_dc);
-        }
-        DeleteDC(m_dc);
-    }
-    PrintJob(const PrintJob&) = delete;
-    PrintJob& operator=(const PrintJob&) = delete;
-
-    void start()
-    {
-        DOCINFOW document{};
-        document.cbSize = sizeof document;
-        document.lpszDocName = wide(ApplicationName);
-        if (StartDocW(m_dc, &document) <= 0) {
-            throw RuntimeError(u"印刷ジョブを開始できません。");
-        }
-        m_started = true;
-        if (StartPage(m_dc) <= 0) {
-            throw RuntimeError(u"印刷ジョブが失敗しました。");
-        }
-    }
-
-    void finish()
-    {
-        if (EndPage(m_dc) <= 0 || EndDoc(m_dc) <= 0) {
-            throw RuntimeError(u"印刷ジョブが失敗しました。");
-        }
-        m_finished = true;
-    }
-
-private:
-    HDC m_dc;
-    bool m_started = false;
-    bool m_finished = false;
-};
+    return memory;
+}
 
 // Whether the system knows any printer, local or on the network.
 bool anyPrinterInstalled()
@@ -81,13 +52,11 @@ bool anyPrinterInstalled()
     return bytes > 0;
 }
 
-} // namespace
+// A started print job, aborted unless it is released at its end, so that no
+// half job stays queued.
+using PrintJob = Owned<HDC, AbortDoc>;
 
-PagePrinter::~PagePrinter()
-{
-    freeHandle(m_devMode);
-    freeHandle(m_devNames);
-}
+} // namespace
 
 void PagePrinter::showSetup(HWND owner)
 {
@@ -96,40 +65,22 @@ void PagePrinter::showSetup(HWND owner)
     if (!anyPrinterInstalled()) {
         throw RuntimeError(std::u16string(NoPrinter));
     }
-    // The dialog may change or replace the handles it is given even when the
-    // user cancels, so it works on copies and only a confirmed choice
-    // replaces the current one.
-    const auto duplicate = [](HGLOBAL handle) -> HGLOBAL {
-        if (handle == nullptr) {
-            return nullptr;
-        }
-        const SIZE_T size = GlobalSize(handle);
-        HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-        if (copy != nullptr) {
-            void* to = GlobalLock(copy);
-            const void* from = GlobalLock(handle);
-            memcpy(to, from, size);
-            GlobalUnlock(handle);
-            GlobalUnlock(copy);
-        }
-        return copy;
-    };
-
+    // The dialog may change or replace the blocks it is given even when the
+    // user cancels; only a confirmed choice replaces the current one.
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.hDevMode = duplicate(m_devMode);
-    dialog.hDevNames = duplicate(m_devNames);
+    dialog.hDevMode = globalOf(m_devMode);
+    dialog.hDevNames = globalOf(m_devNames);
     dialog.Flags = PD_PRINTSETUP | PD_NOWARNING;
-    if (PrintDlgW(&dialog)) {
-        freeHandle(m_devMode);
-        freeHandle(m_devNames);
-        m_devMode = dialog.hDevMode;
-        m_devNames = dialog.hDevNames;
+    const bool confirmed = PrintDlgW(&dialog) != 0;
+    const GlobalMemory devMode(dialog.hDevMode);
+    const GlobalMemory devNames(dialog.hDevNames);
+    if (confirmed) {
+        m_devMode = bytesOf(devMode.get());
+        m_devNames = bytesOf(devNames.get());
         return;
     }
-    freeHandle(dialog.hDevMode);
-    freeHandle(dialog.hDevNames);
     const DWORD error = CommDlgExtendedError();
     if (error == 0) {
         return; // cancelled
@@ -140,49 +91,56 @@ void PagePrinter::showSetup(HWND owner)
     throw RuntimeError(u"印刷設定の画面を表示できません（エラー " + u16(std::to_wstring(error)) + u"）。");
 }
 
-HDC PagePrinter::createPrinterDc() const
+std::wstring PagePrinter::printerName() const
 {
-    if (m_devNames != nullptr) {
-        const auto* names = static_cast<const DEVNAMES*>(GlobalLock(m_devNames));
-        const auto* text = reinterpret_cast<const wchar_t*>(names);
-        const auto* mode = m_devMode != nullptr ? static_cast<const DEVMODEW*>(GlobalLock(m_devMode)) : nullptr;
-        HDC dc = CreateDCW(text + names->wDriverOffset, text + names->wDeviceOffset, nullptr, mode);
-        if (m_devMode != nullptr) {
-            GlobalUnlock(m_devMode);
-        }
-        GlobalUnlock(m_devNames);
-        return dc;
+    if (!m_devNames.empty()) {
+        return reinterpret_cast<const wchar_t*>(m_devNames.data()) + reinterpret_cast<const DEVNAMES*>(m_devNames.data())->wDeviceOffset;
     }
     DWORD length = 0;
     GetDefaultPrinterW(nullptr, &length);
-    if (length == 0) {
-        throw RuntimeError(std::u16string(NoPrinter));
-    }
     std::wstring name(length, L'\0');
-    if (!GetDefaultPrinterW(name.data(), &length)) {
+    if (length == 0 || !GetDefaultPrinterW(name.data(), &length)) {
         throw RuntimeError(std::u16string(NoPrinter));
     }
-    name.resize(wcslen(name.c_str()));
-    return CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr);
+    return name.c_str();
 }
 
 void PagePrinter::print(const PageWindow& page)
 {
-    HDC dc = createPrinterDc();
-    if (dc == nullptr) {
-        throw RuntimeError(u"プリンタを開けません。");
+    const std::wstring name = printerName();
+    const auto failed = [&name](std::u16string_view what) {
+        const std::u16string message = systemMessage(GetLastError());
+        return RuntimeError(u"プリンタ「" + u16(name) + u"」" + std::u16string(what) + (message.empty() ? u"" : u"（" + message + u"）") + u"。");
+    };
+    const auto* devMode = m_devMode.empty() ? nullptr : reinterpret_cast<const DEVMODEW*>(m_devMode.data());
+    const OwnedDc dc(CreateDCW(L"WINSPOOL", name.c_str(), nullptr, devMode));
+    if (!dc) {
+        throw failed(u"を開けません");
     }
-    PrintJob job(dc);
-    job.start();
+    DOCINFOW document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = wide(ApplicationName);
+    if (StartDocW(dc.get(), &document) <= 0) {
+        // A printer that prints to a file asks for the file's name first.
+        if (GetLastError() == ERROR_CANCELLED) {
+            throw PrintCancelled();
+        }
+        throw failed(u"で印刷を開始できません");
+    }
+    PrintJob job(dc.get());
+    if (StartPage(dc.get()) <= 0) {
+        throw failed(u"で印刷できません");
+    }
     // The device context's origin is the printable area's corner.
-    const double printableWidth = GetDeviceCaps(dc, HORZRES);
-    const double printableHeight = GetDeviceCaps(dc, VERTRES);
-    const RectF fitted = fittedPage(ClientWidth, ClientHeight, {0, 0, printableWidth, printableHeight});
+    const RectF fitted = fittedPage(ClientWidth, ClientHeight, {0, 0, double(GetDeviceCaps(dc.get(), HORZRES)), double(GetDeviceCaps(dc.get(), VERTRES))});
     const POINT origin{static_cast<LONG>(std::lround(fitted.x)), static_cast<LONG>(std::lround(fitted.y))};
     // Text is set in fonts made at the printer's resolution and the pictures
     // go to the printer as they are, to be scaled there.
-    page.drawPage(dc, origin, fitted.width / ClientWidth);
-    job.finish();
+    page.drawPage(dc.get(), origin, fitted.width / ClientWidth);
+    if (EndPage(dc.get()) <= 0 || EndDoc(dc.get()) <= 0) {
+        throw failed(u"で印刷できません");
+    }
+    job.release();
 }
 
 } // namespace velmo

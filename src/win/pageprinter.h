@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 namespace velmo {
 
 class PageWindow;
@@ -11,11 +15,6 @@ class PageWindow;
 // stays for the rest of the run.
 class PagePrinter {
 public:
-    PagePrinter() = default;
-    ~PagePrinter();
-    PagePrinter(const PagePrinter&) = delete;
-    PagePrinter& operator=(const PagePrinter&) = delete;
-
     // Shows the standard printer setup dialog with the current setup. OK
     // makes the choice current; Cancel changes nothing. Throws RuntimeError
     // when the dialog cannot be shown, for example with no printer
@@ -23,14 +22,17 @@ public:
     void showSetup(HWND owner);
 
     // Prints the page as one job, as large as it fits on the printable area
-    // of the paper and centred there. Throws RuntimeError when that fails.
+    // of the paper and centred there. Throws PrintCancelled when the user
+    // cancels on the way (the file dialog of a printer that prints to a
+    // file), and RuntimeError naming the printer and the system's message
+    // when the print fails.
     void print(const PageWindow& page);
 
 private:
-    HDC createPrinterDc() const;
+    std::wstring printerName() const;
 
-    HGLOBAL m_devMode = nullptr;  // DEVMODEW of the chosen printer, or null for the default
-    HGLOBAL m_devNames = nullptr; // DEVNAMES of the chosen printer, or null for the default
+    std::vector<std::uint8_t> m_devMode;  // DEVMODEW of the chosen printer, or none for the default
+    std::vector<std::uint8_t> m_devNames; // DEVNAMES of the chosen printer, or none for the default
 };
 
 } // namespace velmo

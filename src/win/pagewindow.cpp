@@ -1,14 +1,10 @@
 #include "pagewindow.h"
 
 #include "composer.h"
+#include "errorguard.h"
 #include "picturefiles.h"
 #include "placement.h"
-#include "platform.h"
 #include "programinfo.h"
-#include "text.h"
-#include "pagefonts.h"
-#include "pagepainter.h"
-#include "resource.h"
 #include "wintext.h"
 
 #include <windowsx.h>
@@ -16,7 +12,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <vector>
+#include <functional>
 
 namespace velmo {
 
@@ -29,7 +25,6 @@ constexpr wchar_t PictureClassName[] = L"VelmoPictureBox";
 // A fixed window: a title bar with the system menu and its close button, no
 // resizing, no minimise or maximise buttons.
 constexpr DWORD PageStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD PageExStyle = 0;
 
 // Posted by an element to the page when it has been clicked; wParam is the
 // element's row in PageElements. Posted rather than sent, so that the
@@ -50,12 +45,117 @@ UINT menuId(Command command)
 
 std::optional<Command> commandOf(UINT id)
 {
-    for (const MenuItem& item : PageMenu) {
-        if (item.kind == MenuItemKind::Command && menuId(item.command) == id) {
-            return item.command;
+    return id >= menuId(Command::PrintOption) && id <= menuId(Command::Quit) ? std::optional(static_cast<Command>(id - MenuIdBase))
+                                                                             : std::nullopt;
+}
+
+COLORREF colourRef(Rgb rgb)
+{
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+void fill(HDC dc, const RECT& area, COLORREF colour)
+{
+    // ExtTextOut with an opaque rectangle fills without a brush to create.
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
+// The classic sunken frame: an outer line dark at the top and left and light
+// at the bottom and right, and within it a darker and a lighter one, each
+// line thick pixels wide. This is what DrawEdge draws with EDGE_SUNKEN at one
+// pixel; drawn by hand it keeps its proportion on a printer.
+void drawSunkenFrame(HDC dc, RECT box, int thick)
+{
+    const auto line = [dc, thick](const RECT& r, int topLeftColour, int bottomRightColour) {
+        fill(dc, {r.left, r.top, r.right, r.top + thick}, GetSysColor(topLeftColour));
+        fill(dc, {r.left, r.top, r.left + thick, r.bottom}, GetSysColor(topLeftColour));
+        fill(dc, {r.left, r.bottom - thick, r.right, r.bottom}, GetSysColor(bottomRightColour));
+        fill(dc, {r.right - thick, r.top + thick, r.right, r.bottom}, GetSysColor(bottomRightColour));
+    };
+    line(box, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+    InflateRect(&box, -thick, -thick);
+    line(box, COLOR_3DDKSHADOW, COLOR_3DLIGHT);
+}
+
+// A label: its background, then the lines the core has laid out, each at its
+// baseline and each character at its advance (page pixels, one vector a
+// line), scaled, in font (the label's font made at scale), cut at the box.
+void drawLabel(HDC dc, const RECT& box, const std::vector<TextLine>& lines, const std::vector<std::vector<double>>& advances,
+               HFONT font, double scale, const PageElement& element)
+{
+    assert(advances.size() == lines.size());
+    const SavedDc saved(dc);
+    IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+    fill(dc, box, colourRef(element.background));
+    SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colourRef(element.foreground));
+    SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // Each character where the layout put it, so that the window at any
+        // DPI and the printer show the lines as they were laid out.
+        std::vector<INT> dx;
+        double at = 0;
+        for (double advance : advances[i]) {
+            dx.push_back(static_cast<INT>(std::lround((at + advance) * scale) - std::lround(at * scale)));
+            at += advance;
         }
+        const std::u16string& text = lines[i].text;
+        ExtTextOutW(dc, box.left, box.top + static_cast<int>(std::lround(lines[i].baseline * scale)), 0, nullptr,
+                    wide(text.data()), static_cast<UINT>(text.size()), dx.data());
     }
-    return std::nullopt;
+}
+
+// A picture box: the two-pixel sunken frame, and inside it the picture at its
+// natural size from the top left, cut at the frame, on the page's background.
+// picture may be null before the page is loaded.
+void drawPictureBox(HDC dc, const RECT& box, const Picture* picture, double scale, const PageElement& element)
+{
+    const SavedDc saved(dc);
+    const int thick = std::max(1, static_cast<int>(std::lround(scale * PictureFrameWidth / 2.0)));
+    drawSunkenFrame(dc, box, thick);
+
+    RECT inside = box;
+    InflateRect(&inside, -2 * thick, -2 * thick);
+    fill(dc, inside, colourRef(element.background));
+    if (picture == nullptr) {
+        return;
+    }
+    IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
+    // Pixels are repeated, never blended, so the flat-colour drawings stay
+    // crisp at any size and reach a printer exactly as they are.
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, inside.left, inside.top, static_cast<int>(std::lround(picture->width() * scale)),
+                  static_cast<int>(std::lround(picture->height() * scale)), 0, 0, picture->width(), picture->height(),
+                  picture->bits(), picture->info(), DIB_RGB_COLORS, SRCCOPY);
+}
+
+// The page's window classes, registered once per process. The elements
+// paint every pixel of their own, background included.
+void registerClasses(HINSTANCE instance, WNDPROC pageProc, WNDPROC elementProc)
+{
+    [[maybe_unused]] static const bool registered = [&] {
+        static const Brush background(CreateSolidBrush(colourRef(PageBackground)));
+        WNDCLASSEXW page{};
+        page.cbSize = sizeof page;
+        page.lpfnWndProc = pageProc;
+        page.hInstance = instance;
+        // The icon of the program's resource script.
+        page.hIcon = LoadIconW(instance, L"IDI_ICON1");
+        page.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        page.hbrBackground = background.get();
+        page.lpszClassName = PageClassName;
+        WNDCLASSEXW element = page;
+        element.lpfnWndProc = elementProc;
+        element.hIcon = nullptr;
+        element.hbrBackground = nullptr;
+        for (const wchar_t* name : {LabelClassName, PictureClassName}) {
+            element.lpszClassName = name;
+            RegisterClassExW(&element);
+        }
+        return RegisterClassExW(&page) != 0;
+    }();
 }
 
 // The text a label's window carries: its caption with line feeds for the
@@ -67,19 +167,24 @@ std::wstring windowText(std::u16string_view caption)
     return text;
 }
 
-std::wstring textOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 RECT scaledRect(const Rect& rect, double scale, POINT origin)
 {
     // Each edge is scaled on its own, so that elements that touch or overlap
     // by a pixel still do.
     const auto edge = [scale](int value) { return static_cast<LONG>(std::lround(value * scale)); };
     return {origin.x + edge(rect.x), origin.y + edge(rect.y), origin.x + edge(rect.right()), origin.y + edge(rect.bottom())};
+}
+
+// The folder of the running executable, where the pictures are.
+std::u16string programFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size()) {
+        path.resize(path.size() * 2);
+    }
+    path.resize(length);
+    return u16(path.substr(0, path.find_last_of(L'\\')));
 }
 
 // The object a window stands for, kept in its GWLP_USERDATA: taken from the
@@ -114,50 +219,12 @@ PageWindow::~PageWindow()
     if (m_window != nullptr) {
         DestroyWindow(m_window);
     }
-    if (m_menu != nullptr) {
-        DestroyMenu(m_menu);
-    }
-    if (m_accelerators != nullptr) {
-        DestroyAcceleratorTable(m_accelerators);
-    }
-    if (m_background != nullptr) {
-        DeleteObject(m_background);
-    }
 }
 
-bool PageWindow::registerClasses()
-{
-    const Rgb page = PageBackground;
-    m_background = CreateSolidBrush(RGB(page.red, page.green, page.blue));
-
-    WNDCLASSEXW pageClass{};
-    pageClass.cbSize = sizeof pageClass;
-    pageClass.lpfnWndProc = pageProc;
-    pageClass.hInstance = m_instance;
-    pageClass.hIcon = LoadIconW(m_instance, VELMO_ICON_NAME);
-    pageClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    pageClass.hbrBackground = m_background;
-    pageClass.lpszClassName = PageClassName;
-
-    // The elements paint every pixel of their own, background included.
-    WNDCLASSEXW elementClass{};
-    elementClass.cbSize = sizeof elementClass;
-    elementClass.lpfnWndProc = elementProc;
-    elementClass.hInstance = m_instance;
-    elementClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    elementClass.lpszClassName = LabelClassName;
-    WNDCLASSEXW pictureClass = elementClass;
-    pictureClass.lpszClassName = PictureClassName;
-
-    return RegisterClassExW(&pageClass) != 0 && RegisterClassExW(&elementClass) != 0 && RegisterClassExW(&pictureClass) != 0;
-}
-
-bool PageWindow::create()
+void PageWindow::load(RandomSource& source)
 {
     assert(m_window == nullptr);
-    if (!registerClasses()) {
-        return false;
-    }
+    registerClasses(m_instance, pageProc, elementProc);
     // The window starts on the monitor under the pointer, so that it takes
     // that monitor's DPI; its size and place follow once the DPI is known.
     POINT pointer{};
@@ -166,47 +233,36 @@ bool PageWindow::create()
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& work = monitor.rcWork;
-
-    if (CreateWindowExW(PageExStyle, PageClassName, wide(ApplicationName), PageStyle, work.left, work.top, ClientWidth,
-                        ClientHeight, nullptr, nullptr, m_instance, this)
+    if (CreateWindowExW(0, PageClassName, wide(ApplicationName), PageStyle, work.left, work.top,
+                        ClientWidth, ClientHeight, nullptr, nullptr, m_instance, this)
         == nullptr) {
-        return false;
+        throw RuntimeError(u"ウィンドウを作成できません（" + systemMessage(GetLastError()) + u"）。");
     }
-    m_dpi = GetDpiForWindow(m_window);
-    RECT frame{0, 0, MulDiv(ClientWidth, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI),
-               MulDiv(ClientHeight, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI)};
-    AdjustWindowRectExForDpi(&frame, PageStyle, FALSE, PageExStyle, m_dpi);
+    RECT frame = scaledRect({0, 0, ClientWidth, ClientHeight}, scale(), {0, 0});
+    AdjustWindowRectExForDpi(&frame, PageStyle, FALSE, 0, m_dpi);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const Point at = centredFramePosition({work.left, work.top, work.right - work.left, work.bottom - work.top}, width, height);
     SetWindowPos(m_window, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     layoutElements();
-    return true;
-}
 
-void PageWindow::load(RandomSource& source, const std::wstring& folder)
-{
+    // The page is complete before the window appears.
     const PageContent page = composeFreshPage(source);
-    setElementText(ElementId::BigHeadline, page.headline);
-    setElementText(ElementId::MainArticle, page.article);
-    setElementText(ElementId::TopicColumn, page.topicColumn);
-
-    for (const PagePicture& picture : pagePictures(page, u16(folder))) {
-        Element& box = element(picture.box);
-        box.picture = readPictureFile(wideString(hostFileName(picture.fileName)));
-        SetWindowTextW(box.window, wide(picture.name));
+    setCaption(m_elements[static_cast<std::size_t>(ElementId::BigHeadline)], page.headline);
+    setCaption(m_elements[static_cast<std::size_t>(ElementId::MainArticle)], page.article);
+    setCaption(m_elements[static_cast<std::size_t>(ElementId::TopicColumn)], page.topicColumn);
+    for (const PagePicture& picture : pagePictures(page, programFolder())) {
+        Element& box = m_elements[static_cast<std::size_t>(picture.box)];
+        box.picture.emplace(hostFileName(picture.fileName));
+        SetWindowTextW(box.window, wideString(picture.name).c_str());
         InvalidateRect(box.window, nullptr, FALSE);
     }
 }
 
-void PageWindow::show(int showCommand)
+int PageWindow::run(int showCommand)
 {
     ShowWindow(m_window, showCommand);
     UpdateWindow(m_window);
-}
-
-int PageWindow::run()
-{
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!translateKey(message)) {
@@ -222,13 +278,13 @@ bool PageWindow::translateKey(MSG& message)
     if (m_window == nullptr) {
         return false;
     }
-    if (TranslateAcceleratorW(m_window, m_accelerators, &message) != 0) {
+    if (TranslateAcceleratorW(m_window, m_accelerators.get(), &message) != 0) {
         return true;
     }
     // Tab and Shift+Tab move between the picture boxes in the page's order.
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB
         && (message.hwnd == m_window || IsChild(m_window, message.hwnd))) {
-        moveFocus(GetKeyState(VK_SHIFT) < 0);
+        moveFocus(GetKeyState(VK_SHIFT) < 0 ? TabDirection::Backward : TabDirection::Forward);
         return true;
     }
     return false;
@@ -243,7 +299,7 @@ std::optional<Command> PageWindow::popupMenu()
     // choice (see the documentation of TrackPopupMenu).
     SetForegroundWindow(m_window);
     const UINT flags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON;
-    const auto chosen = static_cast<UINT>(TrackPopupMenuEx(m_menu, flags, pointer.x, pointer.y, m_window, nullptr));
+    const auto chosen = static_cast<UINT>(TrackPopupMenuEx(m_menu.get(), flags, pointer.x, pointer.y, m_window, nullptr));
     PostMessageW(m_window, WM_NULL, 0, 0);
     return commandOf(chosen);
 }
@@ -251,16 +307,19 @@ std::optional<Command> PageWindow::popupMenu()
 void PageWindow::drawPage(HDC dc, POINT origin, double scale) const
 {
     const RECT page = scaledRect({0, 0, ClientWidth, ClientHeight}, scale, origin);
-    FillRect(dc, &page, m_background);
+    fill(dc, page, colourRef(PageBackground));
     for (const Element& item : m_elements) {
-        const PageElement& row = *item.row;
-        const RECT box = scaledRect(row.rect, scale, origin);
-        if (row.kind == ElementKind::Label) {
-            const Font font = createPageFont(row.font, scale);
-            drawLabel(dc, box, textOf(item.window), font.get(), static_cast<int>(std::lround(row.font.pixelSize * scale)), row);
-        } else {
-            drawPictureBox(dc, box, item.picture ? &*item.picture : nullptr, scale, row);
-        }
+        const Font font = item.row->kind == ElementKind::Label ? PageFonts::create(item.row->font, scale) : Font();
+        drawElement(dc, item, scaledRect(item.row->rect, scale, origin), scale, font.get());
+    }
+}
+
+void PageWindow::drawElement(HDC dc, const Element& item, const RECT& box, double scale, HFONT font) const
+{
+    if (item.row->kind == ElementKind::Label) {
+        drawLabel(dc, box, item.lines, item.advances, font, scale, *item.row);
+    } else {
+        drawPictureBox(dc, box, item.picture ? &*item.picture : nullptr, scale, *item.row);
     }
 }
 
@@ -274,52 +333,48 @@ void PageWindow::closeAfterError()
     }
 }
 
-template <typename Call>
-void PageWindow::guarded(Call&& call)
+template <typename Handler>
+LRESULT PageWindow::guarded(Handler&& handler)
 {
     // Exceptions may not cross the system's frames back to the message loop.
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        m_platform.reportUnhandledError(error.message());
-        closeAfterError();
-    } catch (const std::exception& error) {
-        m_platform.reportUnhandledError(fromUtf8(error.what()));
+    LRESULT result = 0;
+    const auto call = [&] { result = handler(); };
+    if (!runGuarded(m_platform, std::cref(call))) {
         closeAfterError();
     }
+    return result;
 }
 
 LRESULT CALLBACK PageWindow::pageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = windowObject(window, message, lParam, &PageWindow::m_window);
-    if (self == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->m_window = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->handleMessage(message, wParam, lParam);
+    return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
+                           : self->guarded([=] { return self->handleMessage(window, message, wParam, lParam); });
 }
 
-LRESULT PageWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT PageWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
         onCreate();
         return 0;
-    case WM_DPICHANGED:
-        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    case WM_DPICHANGED: {
+        m_dpi = HIWORD(wParam);
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        layoutElements();
         return 0;
+    }
     case WM_COMMAND:
         // Accelerators only: the pop-up returns its choice instead.
-        if (HIWORD(wParam) == 1) {
-            onCommand(LOWORD(wParam));
+        if (const std::optional<Command> command = commandOf(LOWORD(wParam)); command && HIWORD(wParam) == 1) {
+            m_controller.runCommand(*command);
         }
         return 0;
     case ElementClicked:
-        onElementClicked(static_cast<std::size_t>(wParam));
+        assert(wParam < m_elements.size());
+        m_controller.click(m_elements[wParam].row->id);
         return 0;
     case WM_SETFOCUS:
         onSetFocus();
@@ -327,8 +382,12 @@ LRESULT PageWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         PostQuitMessage(m_exitStatus);
         return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        m_window = nullptr;
+        [[fallthrough]];
     default:
-        return DefWindowProcW(m_window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -341,67 +400,57 @@ void PageWindow::onCreate()
         const bool label = row.kind == ElementKind::Label;
         // Siblings clip each other, so that along the one-pixel overlaps
         // exactly one of them shows.
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-        if (row.focus == Focus::Tab) {
-            style |= WS_TABSTOP;
-        }
-        item.window = CreateWindowExW(0, label ? LabelClassName : PictureClassName, windowText(row.caption).c_str(), style, 0, 0,
-                                      0, 0, m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ElementIdBase + i)), m_instance,
-                                      &item);
+        const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (row.focus == Focus::Tab ? WS_TABSTOP : 0);
+        item.window = CreateWindowExW(0, label ? LabelClassName : PictureClassName, L"", style, 0, 0, 0, 0, m_window,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ElementIdBase + i)), m_instance, &item);
         // Each element goes on top of those before it: the later one shows
         // along an overlap.
         SetWindowPos(item.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (label) {
+            setCaption(item, row.caption);
+        }
     }
 
-    m_menu = CreatePopupMenu();
+    m_menu.reset(CreatePopupMenu());
     std::vector<ACCEL> shortcuts;
     for (const MenuItem& item : PageMenu) {
         if (item.kind == MenuItemKind::Separator) {
-            AppendMenuW(m_menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(m_menu.get(), MF_SEPARATOR, 0, nullptr);
             continue;
         }
         const std::wstring text = wideString(item.caption) + L"\tCtrl+" + static_cast<wchar_t>(item.shortcutLetter);
-        AppendMenuW(m_menu, MF_STRING, menuId(item.command), text.c_str());
+        AppendMenuW(m_menu.get(), MF_STRING, menuId(item.command), text.c_str());
         // The shortcuts work while the pop-up is closed; in the open pop-up
         // the access keys choose.
         shortcuts.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>(item.shortcutLetter), static_cast<WORD>(menuId(item.command))});
     }
-    m_accelerators = CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size()));
+    m_accelerators.reset(CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size())));
+}
+
+void PageWindow::setCaption(Element& item, std::u16string_view caption)
+{
+    // Laid out once, at 96 dots per inch; the window and the printer draw the
+    // same lines at their scale.
+    item.lines = layoutLabel(caption, item.row->font, item.row->rect.width, item.row->rect.height, m_fonts);
+    item.advances.clear();
+    for (const TextLine& line : item.lines) {
+        item.advances.push_back(m_fonts.advances(item.row->font, line.text));
+    }
+    SetWindowTextW(item.window, windowText(caption).c_str());
+    InvalidateRect(item.window, nullptr, FALSE);
 }
 
 void PageWindow::layoutElements()
 {
-    const double scale = m_dpi / double(USER_DEFAULT_SCREEN_DPI);
     for (Element& item : m_elements) {
-        const RECT box = scaledRect(item.row->rect, scale, {0, 0});
+        const RECT box = scaledRect(item.row->rect, scale(), {0, 0});
         SetWindowPos(item.window, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (item.row->kind == ElementKind::Label) {
-            item.font = createPageFont(item.row->font, scale);
+            item.font = PageFonts::create(item.row->font, scale());
         }
         InvalidateRect(item.window, nullptr, FALSE);
     }
-}
-
-void PageWindow::onDpiChanged(UINT dpi, const RECT& suggested)
-{
-    m_dpi = dpi;
-    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    layoutElements();
-}
-
-void PageWindow::onCommand(WORD id)
-{
-    if (const std::optional<Command> command = commandOf(id)) {
-        guarded([this, command] { m_controller.runCommand(*command); });
-    }
-}
-
-void PageWindow::onElementClicked(std::size_t index)
-{
-    assert(index < m_elements.size());
-    guarded([this, index] { m_controller.click(m_elements[index].row->id); });
 }
 
 void PageWindow::onSetFocus()
@@ -409,13 +458,13 @@ void PageWindow::onSetFocus()
     // The page itself takes no keys: the focus goes on to the picture box
     // that had it last, or to the first.
     if (m_lastFocus == nullptr || !IsWindow(m_lastFocus)) {
-        moveFocus(false);
+        moveFocus(TabDirection::Forward);
     } else {
         SetFocus(m_lastFocus);
     }
 }
 
-void PageWindow::moveFocus(bool backwards)
+void PageWindow::moveFocus(TabDirection direction)
 {
     std::vector<HWND> order;
     for (const Element& item : m_elements) {
@@ -423,6 +472,7 @@ void PageWindow::moveFocus(bool backwards)
             order.push_back(item.window);
         }
     }
+    const bool backwards = direction == TabDirection::Backward;
     const auto current = std::find(order.begin(), order.end(), GetFocus());
     std::size_t next = 0;
     if (current == order.end()) {
@@ -434,21 +484,12 @@ void PageWindow::moveFocus(bool backwards)
     SetFocus(order[next]);
 }
 
-void PageWindow::setElementText(ElementId id, const std::u16string& text)
-{
-    Element& item = element(id);
-    SetWindowTextW(item.window, windowText(text).c_str());
-    InvalidateRect(item.window, nullptr, FALSE);
-}
-
 LRESULT CALLBACK PageWindow::elementProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* item = windowObject(window, message, lParam, &Element::window);
     auto* page = reinterpret_cast<PageWindow*>(GetWindowLongPtrW(GetParent(window), GWLP_USERDATA));
-    if (item == nullptr || page == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return page->handleElementMessage(*item, message, wParam, lParam);
+    return item == nullptr || page == nullptr ? DefWindowProcW(window, message, wParam, lParam)
+                                              : page->guarded([=] { return page->handleElementMessage(*item, message, wParam, lParam); });
 }
 
 LRESULT PageWindow::handleElementMessage(Element& item, UINT message, WPARAM wParam, LPARAM lParam)
@@ -466,8 +507,7 @@ LRESULT PageWindow::handleElementMessage(Element& item, UINT message, WPARAM wPa
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
-        const bool completes = item.pressedButton == message - 1;
-        if (!completes) {
+        if (item.pressedButton != message - 1) {
             return 0;
         }
         item.pressedButton = 0;
@@ -487,28 +527,16 @@ LRESULT PageWindow::handleElementMessage(Element& item, UINT message, WPARAM wPa
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT:
-        paintElement(item);
+    case WM_PAINT: {
+        const PaintDc dc(item.window);
+        RECT box{};
+        GetClientRect(item.window, &box);
+        drawElement(dc.get(), item, box, scale(), item.font.get());
         return 0;
+    }
     default:
         return DefWindowProcW(item.window, message, wParam, lParam);
     }
-}
-
-void PageWindow::paintElement(Element& item)
-{
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(item.window, &paint);
-    RECT box{};
-    GetClientRect(item.window, &box);
-    const double scale = m_dpi / double(USER_DEFAULT_SCREEN_DPI);
-    const PageElement& row = *item.row;
-    if (row.kind == ElementKind::Label) {
-        drawLabel(dc, box, textOf(item.window), item.font.get(), static_cast<int>(std::lround(row.font.pixelSize * scale)), row);
-    } else {
-        drawPictureBox(dc, box, item.picture ? &*item.picture : nullptr, scale, row);
-    }
-    EndPaint(item.window, &paint);
 }
 
 } // namespace velmo

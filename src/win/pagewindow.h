@@ -1,20 +1,19 @@
 #pragma once
 
+#include "handles.h"
 #include "pagecontroller.h"
-#include "pagelayout.h"
+#include "pagefonts.h"
+#include "picture.h"
 #include "platform.h"
-#include "gdiobject.h"
-#include "picturereader.h"
 
 #include <windows.h>
 
 #include <array>
 #include <optional>
-#include <string>
+#include <vector>
 
 namespace velmo {
 
-class Platform;
 class RandomSource;
 
 // The page window: a fixed 327 x 440 client area (at 96 dots per inch,
@@ -22,7 +21,8 @@ class RandomSource;
 // windows, built from the page layout. A child's window text is what it
 // shows, so screen readers read it: a label's caption (line feeds for its
 // line breaks), a picture's name. Clicks and the menu's shortcuts go to the
-// page controller, which makes every decision.
+// page controller, which makes every decision; an exception that escapes
+// it, or any handler, ends the program after its box, with status 1.
 class PageWindow {
 public:
     PageWindow(HINSTANCE instance, Platform& platform);
@@ -30,20 +30,21 @@ public:
     PageWindow(const PageWindow&) = delete;
     PageWindow& operator=(const PageWindow&) = delete;
 
-    // Creates the window, hidden, centred on the monitor under the pointer.
-    // Returns false when the system refuses (no desktop to show it on).
-    bool create();
+    // Creates the window, hidden and centred on the monitor under the
+    // pointer, composes a page from source and reads its four pictures from
+    // the program's folder. Throws RuntimeError when the window cannot be
+    // made or a picture cannot be read.
+    void load(RandomSource& source);
 
-    // Composes a fresh page and reads its four pictures from folder. Throws
-    // RuntimeError when a picture cannot be read.
-    void load(RandomSource& source, const std::wstring& folder);
-
-    void show(int showCommand);
-
-    // Runs the messages until the window is gone; returns the exit status.
-    int run();
+    // Shows the window and runs the messages until it is gone; returns the
+    // exit status.
+    int run(int showCommand);
 
     HWND handle() const { return m_window; }
+
+    // The lines a label shows, as the core laid them out when its caption
+    // was set.
+    const std::vector<TextLine>& lines(ElementId id) const { return m_elements[static_cast<std::size_t>(id)].lines; }
 
     // Shows the page's menu at the pointer and returns the chosen command.
     std::optional<Command> popupMenu();
@@ -53,51 +54,44 @@ public:
     void drawPage(HDC dc, POINT origin, double scale) const;
 
     void setBorderStyle(BorderStyle style) { m_borderStyle = style; }
-    BorderStyle borderStyle() const { return m_borderStyle; }
-
-    // Ends the program with a non-zero status after an error that no
-    // command deals with has been reported.
-    void closeAfterError();
 
 private:
+    enum class TabDirection { Forward, Backward };
+
     struct Element {
         const PageElement* row = nullptr;
         HWND window = nullptr;
         Font font;                      // labels only, at the window's DPI
+        std::vector<TextLine> lines;    // labels only
+        std::vector<std::vector<double>> advances; // of each line's characters
         std::optional<Picture> picture; // picture boxes only, once loaded
         UINT pressedButton = 0;         // WM_LBUTTONDOWN or WM_RBUTTONDOWN while a click is under way
     };
 
     static LRESULT CALLBACK pageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK elementProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool registerClasses();
+    template <typename Handler>
+    LRESULT guarded(Handler&& handler);
+    void closeAfterError();
 
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void onCreate();
-    void onDpiChanged(UINT dpi, const RECT& suggested);
-    void onCommand(WORD id);
-    void onElementClicked(std::size_t index);
-    void onSetFocus();
-
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleElementMessage(Element& element, UINT message, WPARAM wParam, LPARAM lParam);
-    void paintElement(Element& element);
+    void onCreate();
+    void onSetFocus();
     void layoutElements();
-    void moveFocus(bool backwards);
+    void moveFocus(TabDirection direction);
     bool translateKey(MSG& message);
-    void setElementText(ElementId id, const std::u16string& text);
-    Element& element(ElementId id) { return m_elements[static_cast<std::size_t>(id)]; }
-
-    // Runs a controller call; an exception that escapes it ends the program.
-    template <typename Call>
-    void guarded(Call&& call);
+    void setCaption(Element& element, std::u16string_view caption);
+    void drawElement(HDC dc, const Element& element, const RECT& box, double scale, HFONT font) const;
+    double scale() const { return m_dpi / double(USER_DEFAULT_SCREEN_DPI); }
 
     HINSTANCE m_instance;
     Platform& m_platform;
     PageController m_controller;
+    PageFonts m_fonts;
     HWND m_window = nullptr;
-    HMENU m_menu = nullptr;
-    HACCEL m_accelerators = nullptr;
-    HBRUSH m_background = nullptr;
+    Menu m_menu;
+    Accelerators m_accelerators;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     BorderStyle m_borderStyle = BorderStyle::FixedSingle;
     HWND m_lastFocus = nullptr;

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "platform.h"
 #include "pageprinter.h"
+#include "platform.h"
 
 namespace velmo {
 
 class PageWindow;
 
-// The page core's platform answered with Win32: message boxes, the pop-up
-// menu and printing, all owned by the page window.
+// The page core's platform answered with Win32: message boxes owned by the
+// page window, which hold it until they are answered, the window's pop-up
+// menu and printing.
 class WinPlatform : public Platform {
 public:
     void setPageWindow(PageWindow* window) { m_pageWindow = window; }
@@ -22,7 +23,7 @@ public:
     void reportUnhandledError(std::u16string_view message) override;
 
 private:
-    HWND owner() const;
+    PageWindow& page() const;
 
     PageWindow* m_pageWindow = nullptr;
     PagePrinter m_printer;
