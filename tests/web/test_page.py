@@ -345,7 +345,7 @@ def qt_fixed_page(scratch):
         return None
     png, lines = Path(scratch) / "qt.png", Path(scratch) / "qt-lines.txt"
     done = subprocess.run([str(tool), str(png), "--lines", str(lines)], capture_output=True, timeout=60,
-                          env=dict(os.environ, QT_QPA_PLATFORM="offscreen", LANG="C.UTF-8"))
+                          cwd=tool.parent, env=dict(os.environ, QT_QPA_PLATFORM="offscreen", LANG="C.UTF-8"))
     if done.returncode != 0 or not lines.exists():
         return None
     return lines.read_text("utf-8").splitlines(), png
