@@ -12,7 +12,8 @@ VELMO_BUILD="${VELMO_BUILD:-$VELMO_ROOT/build}"
 # locales they render the page in, an X server with a window manager,
 # xdotool, ImageMagick, a private CUPS with a PDF printer, poppler), and for
 # the Windows program the MinGW-w64 cross compiler, Wine to test it under and
-# NSIS for its installer.
+# NSIS for its installer, and for the browser page Emscripten, fontTools and
+# Brotli for its web fonts, and Chromium with Selenium to test it in.
 VELMO_PACKAGES=(
     g++ cmake ninja-build pkg-config file dpkg-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
@@ -24,6 +25,7 @@ VELMO_PACKAGES=(
     desktop-file-utils appstream lintian
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix wine wine64 nsis
+    emscripten nodejs fontconfig python3-fonttools python3-brotli chromium chromium-driver python3-selenium
 )
 
 # What the set-up runs as root through.
