@@ -32,8 +32,9 @@ if(WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_link_options(velmo_build_options INTERFACE "LINKER:--no-insert-timestamp")
 endif()
 
-# The targets defined so far (src and tools, which packaging follows) in
-# this folder and those below it.
+# Turns AUTOMOC_PATH_PREFIX on for every target that runs moc among those
+# defined so far in the folder and below it: src and tools, which come before
+# packaging; the tests, which come after, go into no package.
 function(velmo_use_moc_path_prefix folder)
     get_property(targets DIRECTORY "${folder}" PROPERTY BUILDSYSTEM_TARGETS)
     foreach(target IN LISTS targets)
