@@ -52,8 +52,8 @@ void WebPlatform::showPrinterSetup()
 
 void WebPlatform::closeWindow()
 {
+    // The program's loop ends after this command and takes the page away.
     m_closed = true;
-    m_view.remove();
     val::global("window").call<void>("close");
 }
 

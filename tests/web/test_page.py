@@ -10,6 +10,7 @@ import tempfile
 import unittest
 from pathlib import Path
 
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.mouse_button import MouseButton
 from selenium.webdriver.common.keys import Keys
 
@@ -72,6 +73,15 @@ class Layout(unittest.TestCase):
             self.assertEqual(len(browser.lines("記事2")[0]), len(browser.lines("記事2")[0].rstrip("…")) + 1,
                              "the topic column's title ends its first line")
             for name in LABELS:
+                # The first line's box is one em high at the label's top: the
+                # page's own font, not a fallback's, sets the baseline.
+                first = browser.js("""
+                    const label = document.getElementById(arguments[0]); const range = document.createRange();
+                    range.setStart(label.firstChild, 0); range.setEnd(label.firstChild, 1);
+                    return [range.getBoundingClientRect().top - label.getBoundingClientRect().top,
+                            range.getBoundingClientRect().height];""", name)
+                self.assertAlmostEqual(first[0], 0, delta=0.5, msg=name)
+                self.assertAlmostEqual(first[1], EMS[name], delta=0.5, msg=name)
                 # Whole lines only, each within the label's width as drawn.
                 widths = browser.js("""
                     const label = document.getElementById(arguments[0]); const text = label.firstChild;
@@ -142,6 +152,12 @@ class Menu(unittest.TestCase):
         self.assertTrue(browser.wait_menu(open_=False))
         browser.click_at(315, 40)  # the page's bare background
         browser.click("記事1", MouseButton.MIDDLE)
+        # Pressed on one element and released over another: no click.
+        left, top = browser.page_origin()
+        actions = ActionBuilder(browser.driver)
+        actions.pointer_action.move_to_location(int(left + 50), int(top + 120)).pointer_down()
+        actions.pointer_action.move_to_location(int(left + 200), int(top + 120)).pointer_up()
+        actions.perform()
         self.assertIsNone(poll(browser.menu, 0.3))
 
 
