@@ -148,6 +148,7 @@ val PageView::picture(ElementId box) const
 
 void PageView::show()
 {
+    m_shown = true;
     setAttribute(m_page, "aria-busy", u"false");
     setStyle(m_page, "visibility", u"visible");
 }
@@ -200,6 +201,11 @@ std::optional<ElementId> PageView::elementAt(const val& target) const
 
 void PageView::handleEvent(const val& event)
 {
+    // Nothing of the page reacts before it is shown; its keys are still the
+    // browser's.
+    if (!m_shown) {
+        return;
+    }
     const std::string type = event["type"].as<std::string>();
     if (type == "keydown") {
         handleKey(event);

@@ -91,6 +91,7 @@ private:
     ClientPoint m_pointer;
     std::optional<ElementId> m_pressed;
     int m_pressedButton = -1;
+    bool m_shown = false;
     bool m_removed = false;
 };
 

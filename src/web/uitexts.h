@@ -20,8 +20,8 @@ inline constexpr std::u16string_view PrinterSetupNote =
     u"ブラウザでは、プリンタと用紙は印刷のたびにブラウザの印刷画面で選びます。\n"
     u"メニューの「印刷(P)」で印刷を始めると、その画面が開きます。";
 
-// Causes of a picture that cannot be shown, before the file's address.
-inline constexpr std::u16string_view PictureNotReachable = u"画像ファイルを取得できません";
+// The cause of a picture that the core's check has passed and the browser
+// still cannot decode; the file's address follows it.
 inline constexpr std::u16string_view PictureNotDecoded = u"ブラウザがこの画像を表示できません。";
 inline constexpr std::u16string_view PrintingUnavailable = u"このブラウザでは印刷できません。";
 

@@ -146,7 +146,7 @@ std::array<std::u16string, 5> roleTexts()
 
     std::u16string window = menuTexts() + boxTexts();
     for (const std::u16string_view text : {web::OkButton, web::CancelButton, web::CloseButtonName, web::PrinterSetupTitle,
-                                           web::PrinterSetupNote, web::PictureNotReachable, web::PictureNotDecoded,
+                                           web::PrinterSetupNote, web::PictureNotDecoded,
                                            web::PrintingUnavailable}) {
         window += text;
     }
