@@ -38,7 +38,8 @@ void setFont(const val& element, const FontStyle& font)
     setStyle(element, "font-family", cssFamilies(font.role));
     setStyle(element, "font-weight", cssBold(font) ? u"bold" : u"normal");
     setStyle(element, "font-size", pageLength(font.pixelSize));
-    // Lines one em apart; the web fonts put the baseline at 0.88 em.
+    // Lines one em apart; every face of the page puts the baseline at the
+    // core's EmAscent of an em (its @font-face rules).
     setStyle(element, "line-height", pageLength(font.pixelSize));
 }
 
@@ -78,7 +79,7 @@ PageView::PageView()
     setAttribute(m_page, "aria-description", ApplicationDescription);
     setAttribute(m_page, "aria-busy", u"true");
     setStyle(m_page, "background-color", colour(PageBackground));
-    setFramed(true);
+    setBorder(BorderStyle::FixedSingle);
 
     // Created in the table's order, from the top of the page down: along the
     // one-pixel overlaps the later element is drawn on top, and the picture
@@ -139,6 +140,7 @@ void PageView::setPicture(ElementId box, const val& url, int width, int height, 
     setStyle(picture, "width", pageLength(width));
     setStyle(picture, "height", pageLength(height));
     picture.set("src", url);
+    m_pictureUrls.push_back(url);
 }
 
 val PageView::picture(ElementId box) const
@@ -153,9 +155,9 @@ void PageView::show()
     setStyle(m_page, "visibility", u"visible");
 }
 
-void PageView::setFramed(bool framed)
+void PageView::setBorder(BorderStyle style)
 {
-    m_page["classList"].call<void>("toggle", val("framed"), val(framed));
+    m_page["classList"].call<void>("toggle", val("framed"), val(style == BorderStyle::FixedSingle));
 }
 
 void PageView::remove()
@@ -169,6 +171,9 @@ void PageView::remove()
     BrowserEvents::unlisten(document(), "keydown");
     BrowserEvents::end();
     m_holder.call<void>("remove");
+    for (const val& url : m_pictureUrls) {
+        val::global("URL").call<void>("revokeObjectURL", url);
+    }
 }
 
 PageInput PageView::nextInput()

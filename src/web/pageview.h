@@ -3,6 +3,7 @@
 #include "browserevents.h"
 #include "pagelayout.h"
 #include "pagemenu.h"
+#include "platform.h"
 
 #include <array>
 #include <deque>
@@ -55,14 +56,15 @@ public:
 
     // Shows the picture at url, width x height pixels at its natural size
     // from the box's top-left corner inside the frame, named for screen
-    // readers.
+    // readers. A blob: url is released with the page.
     void setPicture(ElementId box, const val& url, int width, int height, std::u16string_view name);
 
     // The decoded picture of a box, for waiting on its decoding.
     val picture(ElementId box) const;
 
     void show();
-    void setFramed(bool framed);
+    // The frame around the page on the screen; the printed page has none.
+    void setBorder(BorderStyle style);
 
     // The page is gone: its elements leave the document, and no event
     // reaches the program any more.
@@ -86,6 +88,7 @@ private:
     val m_page;
     std::vector<val> m_elements;  // in the order of ElementId
     std::vector<val> m_pictures;  // the <img> of each picture box, undefined for the labels
+    std::vector<val> m_pictureUrls; // released with the page
     ModalLayer m_layer;
     std::deque<PageInput> m_inputs;
     ClientPoint m_pointer;

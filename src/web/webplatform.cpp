@@ -31,7 +31,7 @@ std::optional<Command> WebPlatform::popupMenu()
 
 void WebPlatform::setBorderStyle(BorderStyle style)
 {
-    m_view.setFramed(style == BorderStyle::FixedSingle);
+    m_view.setBorder(style);
 }
 
 void WebPlatform::printPage()

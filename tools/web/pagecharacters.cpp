@@ -5,7 +5,7 @@
 //
 //   web family, stem of its file names, face the page names, 1 if the
 //   stand-ins are drawn bold else 0, the Linux stand-ins separated by commas,
-//   the characters
+//   the share of an em above the baseline (EmAscent), the characters
 //
 // The characters come from the core itself: the fixed captions of the layout,
 // the tables the headline, article and topic column are drawn from, the menu,
@@ -24,6 +24,7 @@
 #include "picturereading.h"
 #include "platform.h"
 #include "printcommands.h"
+#include "textlayout.h"
 #include "programinfo.h"
 #include "text.h"
 #include "topictables.h"
@@ -196,7 +197,7 @@ int main()
         }
         const std::u16string line = std::u16string(role.family) + u'\t' + std::u16string(role.fileStem) + u'\t'
             + std::u16string(candidates.front().family) + u'\t'
-            + (web::standInsDrawnBold(role.role) ? u"1" : u"0") + u'\t' + standIns + u'\t'
+            + (web::standInsDrawnBold(role.role) ? u"1" : u"0") + u'\t' + standIns + u'\t' + fromUtf8(std::to_string(EmAscent)) + u'\t'
             + characters(texts[static_cast<std::size_t>(role.role)]) + u'\n';
         const std::string utf8 = toUtf8(line);
         std::fwrite(utf8.data(), 1, utf8.size(), stdout);
