@@ -110,6 +110,7 @@ void loadPage(PageView& view)
     const PageContent page = composeNewPage();
     const std::array<PagePicture, 4> pictures = pagePictures(page, siteFolder());
     std::vector<PictureFetch> fetches;
+    fetches.reserve(pictures.size());
     for (const PagePicture& picture : pictures) {
         fetches.emplace_back(hostFileName(picture.fileName));
     }
@@ -121,8 +122,12 @@ void loadPage(PageView& view)
         const CheckedPicture checked = fetches[i].read();
         view.setPicture(pictures[i].box, pictureUrl(checked), checked.layout.width, checked.layout.height, pictures[i].name);
     }
+    std::vector<val> decoded;
+    for (const PagePicture& picture : pictures) {
+        decoded.push_back(BrowserEvents::settled(view.picture(picture.box).call<val>("decode")));
+    }
     for (std::size_t i = 0; i < pictures.size(); ++i) {
-        if (BrowserEvents::failed(BrowserEvents::settled(view.picture(pictures[i].box).call<val>("decode")).await())) {
+        if (BrowserEvents::failed(decoded[i].await())) {
             throw RuntimeError(pictureErrorText(PictureNotDecoded, fetches[i].address()));
         }
     }

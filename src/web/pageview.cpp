@@ -125,9 +125,10 @@ void PageView::setCaption(ElementId label, std::u16string_view caption, TextMeas
 {
     const PageElement& row = pageElement(label);
     assert(row.kind == ElementKind::Label);
+    const std::vector<TextLine> lines = layoutLabel(caption, row.font, row.rect.width, row.rect.height, measurer);
     std::u16string text;
-    for (const TextLine& line : layoutLabel(caption, row.font, row.rect.width, row.rect.height, measurer)) {
-        text += (text.empty() ? u"" : u"\n") + line.text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += (i == 0 ? u"" : u"\n") + lines[i].text;
     }
     setText(m_elements[static_cast<std::size_t>(label)], text);
 }
