@@ -7,6 +7,7 @@ script runs by one that records the call: a real print leaves headless
 Chromium printing for good. Run with Debian's /usr/bin/python3.
 """
 
+import base64
 import functools
 import http.server
 import json
@@ -219,7 +220,6 @@ class Browser:
         x, y = self.page_origin()
         shot = self.cdp("Page.captureScreenshot", format="png",
                         clip={"x": x, "y": y, "width": PAGE_SIZE[0], "height": PAGE_SIZE[1], "scale": 1})
-        import base64
         Path(path).write_bytes(base64.b64decode(shot["data"]))
 
 

@@ -2,10 +2,9 @@
 pictures that cannot be shown, the keyboard, accessibility, scaling, and the
 fixed page beside the Qt page. Run by tests/web/run."""
 
+import base64
 import os
-import re
 import subprocess
-import sys
 import tempfile
 import unittest
 from pathlib import Path
@@ -222,7 +221,6 @@ class Printing(unittest.TestCase):
                           paperWidth=8.27, paperHeight=11.69)
         with tempfile.TemporaryDirectory() as scratch:
             path = Path(scratch) / "page.pdf"
-            import base64
             path.write_bytes(base64.b64decode(pdf["data"]))
             info = subprocess.run(["pdfinfo", str(path)], capture_output=True, text=True, check=True).stdout
             self.assertRegex(info, r"Pages:\s+1\n")
