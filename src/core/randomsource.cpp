@@ -6,7 +6,9 @@ namespace velmo {
 
 void RandomSource::seedFromClock()
 {
-    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    // The wall clock: a monotonic clock may start anew with every run (a
+    // browser's does with every page), so that runs would seed alike.
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
     seed(static_cast<std::uint64_t>(now));
 }
 

@@ -40,15 +40,8 @@ PageContent composeNewPage()
         FixedRandomSource values(ScreenshotPageValues);
         return composePage(values);
     }
-    // The core's seedFromClock reads the monotonic clock, which a browser
-    // starts anew with every page, so that every load would seed from about
-    // the same few hundred milliseconds. The wall clock in microseconds
-    // differs from load to load.
-    const val performance = val::global("performance");
-    const double now = performance["timeOrigin"].as<double>() + performance.call<double>("now");
     RandomSource source;
-    source.seed(static_cast<std::uint64_t>(now * 1000.0));
-    return composePage(source);
+    return composeFreshPage(source);
 }
 
 // The folder the page was loaded from, without the slash at its end: the
