@@ -20,9 +20,12 @@ struct RoleFaces {
 // face it comes first, so that lines break where the design breaks them; the
 // two headlines keep a brush face.
 //
-// Windows: first the faces Windows itself ships in a similar design, then
-// the Debian fonts that Wine finds through fontconfig. GDI lays text out in
-// whole pixels, which puts Ume P Gothic before Monapo there.
+// Windows: the program carries a subset of each role's first Linux face
+// under a name of its own (carriedFamily), so that a Windows page looks like
+// the Linux one whatever is installed. The faces Windows itself ships in a
+// similar design come after it, a safety net should the carried font fail
+// to register. The Debian fonts have no place there: the carried ones are
+// those.
 constexpr std::u16string_view HeadlineBrushLinux[] = {
     u"KouzanBrushFont",
     u"Noto Serif CJK JP",
@@ -30,13 +33,12 @@ constexpr std::u16string_view HeadlineBrushLinux[] = {
     u"IPAPGothic",
 };
 constexpr std::u16string_view HeadlineBrushWindows[] = {
+    u"Velmo Headline Brush",
     u"UD Digi Kyokasho N-B",
     u"Yu Mincho",
     u"BIZ UDPMincho",
-    u"KouzanBrushFont",
-    u"Noto Serif CJK JP",
-    u"IPAPMincho",
-    u"IPAPGothic",
+    u"Meiryo",
+    u"MS UI Gothic",
 };
 constexpr std::u16string_view HeavyMinchoLinux[] = {
     u"IPAPMincho",
@@ -45,13 +47,12 @@ constexpr std::u16string_view HeavyMinchoLinux[] = {
     u"IPAPGothic",
 };
 constexpr std::u16string_view HeavyMinchoWindows[] = {
+    u"Velmo Article Mincho",
     u"Yu Mincho",
     u"BIZ UDPMincho",
     u"MS PMincho",
-    u"IPAPMincho",
-    u"Ume P Mincho",
-    u"Noto Serif CJK JP",
-    u"IPAPGothic",
+    u"Meiryo",
+    u"MS UI Gothic",
 };
 constexpr std::u16string_view GothicAliases[] = {
     u"MS PGothic",
@@ -63,14 +64,11 @@ constexpr std::u16string_view GothicLinux[] = {
     u"Noto Sans CJK JP",
 };
 constexpr std::u16string_view GothicWindows[] = {
+    u"Velmo Gothic",
     u"BIZ UDPGothic",
     u"Yu Gothic",
     u"Meiryo",
     u"MS UI Gothic",
-    u"Ume P Gothic",
-    u"Monapo",
-    u"IPAPGothic",
-    u"Noto Sans CJK JP",
 };
 constexpr std::u16string_view EdoBrushLinux[] = {
     u"KouzanBrushFontGyousyo",
@@ -79,12 +77,11 @@ constexpr std::u16string_view EdoBrushLinux[] = {
     u"Noto Sans CJK JP",
 };
 constexpr std::u16string_view EdoBrushWindows[] = {
+    u"Velmo Edo Brush",
     u"UD Digi Kyokasho NP-B",
     u"Yu Mincho",
-    u"KouzanBrushFontGyousyo",
-    u"KouzanBrushFont",
-    u"IPAPGothic",
-    u"Noto Sans CJK JP",
+    u"Meiryo",
+    u"MS UI Gothic",
 };
 constexpr std::u16string_view MinchoAliases[] = {
     u"MS Mincho",
@@ -96,12 +93,11 @@ constexpr std::u16string_view MinchoLinux[] = {
     u"IPAGothic",
 };
 constexpr std::u16string_view MinchoWindows[] = {
+    u"Velmo Mincho",
     u"BIZ UDMincho",
     u"Yu Mincho",
-    u"IPAMincho",
-    u"Ume Mincho",
-    u"Noto Serif CJK JP",
-    u"IPAGothic",
+    u"Meiryo",
+    u"MS UI Gothic",
 };
 
 // In the order of FontRole.
@@ -130,6 +126,12 @@ std::vector<FaceCandidate> faceCandidates(FontRole role, FontSystem system)
         candidates.push_back({standIn, named.heavyDesign});
     }
     return candidates;
+}
+
+std::u16string_view carriedFamily(FontRole role)
+{
+    // The first of each Windows list.
+    return Roles[static_cast<std::size_t>(role)].windowsStandIns.front();
 }
 
 ResolvedFont resolveFont(const FontStyle& style, FontSystem system, const std::function<bool(std::u16string_view)>& isInstalled)

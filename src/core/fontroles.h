@@ -27,6 +27,12 @@ struct FaceCandidate {
 // every character of the page.
 std::vector<FaceCandidate> faceCandidates(FontRole role, FontSystem system);
 
+// The family of the font that the Windows program carries for role: a
+// subset of the role's first Linux face, with every character the page can
+// set in the role, under a name of its own (the original fonts' licences
+// forbid their names on a modified font). It is the first Windows stand-in.
+std::u16string_view carriedFamily(FontRole role);
+
 // A page font as a front end creates it.
 struct ResolvedFont {
     std::u16string_view family;

@@ -1,5 +1,6 @@
 #include "pagefonts.h"
 
+#include "carriedfonts.h"
 #include "fontroles.h"
 #include "wintext.h"
 
@@ -19,11 +20,15 @@ int CALLBACK noteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found
     return 0; // one is enough
 }
 
-// Whether Windows has a font of the family under any of its names. The
-// system is asked once a family per run; fonts installed while the page is
-// shown change nothing.
+// Whether Windows has a font of the family under any of its names, or the
+// program carries it; the carried fonts are registered on the first call,
+// before any font is resolved. The system is asked once a family per run;
+// fonts installed while the page is shown change nothing.
 bool isInstalled(std::u16string_view family)
 {
+    if (CarriedFonts::instance().has(family)) {
+        return true;
+    }
     static std::map<std::u16string, bool, std::less<>> known;
     auto at = known.find(family);
     if (at == known.end()) {
@@ -85,6 +90,29 @@ std::vector<double> PageFonts::advances(const FontStyle& style, std::u16string_v
             font = std::move(regular);
         }
     }
+    // GDI sets each glyph a whole pixel further on, at the advance its
+    // hinting gives at the em asked for, which makes a line of Monapo's
+    // half-width kana two pixels wider at 19 pixels than the design. The
+    // advances are measured at an em of the font's design units instead,
+    // where whole units are exact, and scaled to the style's em: the lines
+    // then break where the Qt front end, which lays text out unhinted,
+    // breaks them, and the labels are drawn at these advances.
+    double toEm = 1;
+    {
+        const SavedDc saved(m_dc.get());
+        SelectObject(m_dc.get(), font.get());
+        OUTLINETEXTMETRICW metrics{};
+        metrics.otmSize = sizeof metrics;
+        LOGFONTW design{};
+        if (GetOutlineTextMetricsW(m_dc.get(), sizeof metrics, &metrics) != 0 && metrics.otmEMSquare > 0
+            && GetObjectW(font.get(), sizeof design, &design) == sizeof design) {
+            design.lfHeight = -static_cast<LONG>(metrics.otmEMSquare);
+            if (Font unhinted(CreateFontIndirectW(&design)); unhinted) {
+                toEm = static_cast<double>(style.pixelSize) / metrics.otmEMSquare;
+                font = std::move(unhinted);
+            }
+        }
+    }
     const SavedDc saved(m_dc.get());
     SelectObject(m_dc.get(), font.get());
     // The extent of each prefix of the run, as GDI sets it on one line.
@@ -94,7 +122,7 @@ std::vector<double> PageFonts::advances(const FontStyle& style, std::u16string_v
                           extents.data(), &whole);
     std::vector<double> advances(run.size());
     for (std::size_t i = 0; i < run.size(); ++i) {
-        advances[i] = extents[i] - (i > 0 ? extents[i - 1] : 0);
+        advances[i] = (extents[i] - (i > 0 ? extents[i - 1] : 0)) * toEm;
         if (i > 0 && run[i] >= 0xDC00 && run[i] < 0xE000) { // the second unit of a surrogate pair
             advances[i - 1] += std::exchange(advances[i], 0);
         }

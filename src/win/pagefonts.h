@@ -14,8 +14,9 @@ public:
     // its em is the style's pixel size times scale.
     static Font create(const FontStyle& style, double scale);
 
-    // GDI's whole-pixel advances of the font at scale 1; the labels are
-    // drawn at these, scaled.
+    // The advances of the font at scale 1, in page pixels, unhinted (GDI's
+    // whole pixels at the font's design em, scaled); the labels are drawn at
+    // these, scaled.
     std::vector<double> advances(const FontStyle& style, std::u16string_view run) override;
 
 private:
