@@ -3,8 +3,8 @@
 #include "pagefonts.h"
 #include "qttext.h"
 
+#include <QPaintEngine>
 #include <QPainter>
-#include <QTextLayout>
 
 namespace velmo {
 
@@ -14,7 +14,10 @@ std::vector<double> QtTextMeasurer::advances(const FontStyle& font, std::u16stri
     // the distance from its cursor position to the next. A unit inside a
     // cluster (the second of a surrogate pair, a combining mark) has no
     // cursor position of its own; the cluster's width goes to its first unit.
-    QTextLayout layout(qt(run), pageFont(font));
+    auto& layout = *m_runs.emplace_back(std::make_unique<QTextLayout>(qt(run), pageFont(font)));
+    // Without the cache the layout drops its glyphs when the line is made
+    // and shapes the run again for the first cursor position asked for.
+    layout.setCacheEnabled(true);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setNumColumns(static_cast<int>(run.size()));
@@ -33,6 +36,26 @@ std::vector<double> QtTextMeasurer::advances(const FontStyle& font, std::u16stri
         startX = x;
     }
     return advances;
+}
+
+bool QtTextMeasurer::glyphsOf(std::u16string_view line, QList<QGlyphRun>& glyphs, QPointF& offset)
+{
+    const QString text = qt(line);
+    while (m_run < m_runs.size()) {
+        const QTextLayout& layout = *m_runs[m_run];
+        if (QStringView(layout.text()).mid(m_position).startsWith(text)) {
+            const QTextLine shaped = layout.lineAt(0);
+            glyphs = layout.glyphRuns(m_position, static_cast<int>(text.size()));
+            // The glyphs are placed for the whole run with its first line's
+            // top at 0.
+            offset = QPointF(-shaped.cursorToX(m_position), -shaped.ascent());
+            m_position += static_cast<int>(text.size());
+            return true;
+        }
+        ++m_run;
+        m_position = 0;
+    }
+    return false;
 }
 
 PageLabel::PageLabel(const FontStyle& style, QWidget* parent)
@@ -57,6 +80,15 @@ const std::vector<TextLine>& PageLabel::displayedLines()
     if (!m_linesValid) {
         QtTextMeasurer measurer;
         m_lines = layoutLabel(u16(m_caption), m_style, width(), height(), measurer);
+        // The lines' glyphs are taken from the runs just measured: shaping
+        // the page's texts is much of the work before its first frame, and
+        // drawing each line from its text would do it all a second time.
+        m_shaped.assign(m_lines.size(), {});
+        for (std::size_t i = 0; i < m_lines.size(); ++i) {
+            if (!m_lines[i].text.empty()) {
+                m_shaped[i].shaped = measurer.glyphsOf(m_lines[i].text, m_shaped[i].glyphs, m_shaped[i].offset);
+            }
+        }
         m_linesValid = true;
     }
     return m_lines;
@@ -68,8 +100,21 @@ void PageLabel::paintEvent(QPaintEvent*)
     painter.setClipRect(rect());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
-    for (const TextLine& line : displayedLines()) {
-        painter.drawText(QPointF(0, line.baseline), qt(line.text));
+    // Glyph runs reach a recording (the printed page's QPicture) as outlines
+    // rather than text, so only the raster engine of the screen and of
+    // images draws the kept glyphs; a printed page keeps its fonts.
+    const bool drawGlyphs = painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Raster;
+    const std::vector<TextLine>& lines = displayedLines();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QPointF origin(0, lines[i].baseline);
+        const ShapedLine& shaped = m_shaped[i];
+        if (drawGlyphs && shaped.shaped) {
+            for (const QGlyphRun& run : shaped.glyphs) {
+                painter.drawGlyphRun(origin + shaped.offset, run);
+            }
+        } else {
+            painter.drawText(origin, qt(lines[i].text));
+        }
     }
 }
 

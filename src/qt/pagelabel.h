@@ -3,16 +3,44 @@
 #include "pagelayout.h"
 #include "textlayout.h"
 
+#include <QGlyphRun>
+#include <QList>
+#include <QPointF>
+#include <QTextLayout>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 namespace velmo {
 
 // Measures runs of text as Qt draws them in the page's fonts (pageFont).
+// Each run is shaped once; the shaped runs are kept, so that the lines cut
+// from them can be drawn without shaping their text again (glyphsOf).
 class QtTextMeasurer : public TextMeasurer {
 public:
     std::vector<double> advances(const FontStyle& font, std::u16string_view run) override;
+
+    // The glyphs of a line cut from one of the measured runs, placed for a
+    // painter whose origin is the line's start on its baseline. Lines are
+    // looked for in the order they were laid out: each must follow the one
+    // asked for before it in the same run, or start a later run. Returns
+    // false when no measured run holds the line where it is looked for.
+    bool glyphsOf(std::u16string_view line, QList<QGlyphRun>& glyphs, QPointF& offset);
+
+private:
+    std::vector<std::unique_ptr<QTextLayout>> m_runs; // each set on one line at y 0
+    std::size_t m_run = 0;                            // the run the next line is looked for in
+    int m_position = 0;                               // where in that run, in UTF-16 units
+};
+
+// A line's glyphs as measured, drawn at the line's start on its baseline.
+// When shaped is false (a line without glyphs, or one no measured run
+// holds) the line is drawn from its text.
+struct ShapedLine {
+    QList<QGlyphRun> glyphs;
+    QPointF offset;
+    bool shaped = false;
 };
 
 // A fixed-size text label of the page. It draws the lines into which the
@@ -39,6 +67,7 @@ private:
     FontStyle m_style;
     QString m_caption;
     std::vector<TextLine> m_lines;
+    std::vector<ShapedLine> m_shaped; // one for each of m_lines
     bool m_linesValid = false;
 };
 

@@ -13,6 +13,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QImageReader>
 #include <QLibraryInfo>
@@ -90,7 +91,12 @@ void configureApplication(QApplication& application)
 std::future<PageWindow::Contents> readPageInBackground(RandomSource& random)
 {
     const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    return std::async(std::launch::async, [&random, folder] { return PageWindow::read(random, folder); });
+    return std::async(std::launch::async, [&random, folder] {
+        // Qt's list of installed fonts is shared by every thread and made on
+        // first use, which would otherwise be in the page's first paint.
+        QFontDatabase::families();
+        return PageWindow::read(random, folder);
+    });
 }
 
 bool loadPage(PageWindow& window, std::future<PageWindow::Contents>& pending, Platform& platform)

@@ -17,8 +17,8 @@ class RandomSource;
 void configureApplication(QApplication& application);
 
 // Starts composing a page and reading its pictures from beside the
-// executable on a thread of its own, so that the files are read while the
-// window is made. The application must exist; the source is the thread's
+// executable on a thread of its own, so that the files are read, and Qt's
+// list of installed fonts is made, while the window is made. The application must exist; the source is the thread's
 // until the result has been taken.
 std::future<PageWindow::Contents> readPageInBackground(RandomSource& random);
 
