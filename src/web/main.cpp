@@ -119,17 +119,20 @@ void loadPage(PageView& view)
     for (const PagePicture& picture : pictures) {
         decoded.push_back(BrowserEvents::settled(view.picture(picture.box).call<val>("decode")));
     }
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        if (BrowserEvents::failed(decoded[i].await())) {
-            throw RuntimeError(pictureErrorText(PictureNotDecoded, fetches[i].address()));
-        }
-    }
 
+    // The browser decodes the pictures off the page's thread, so the labels
+    // are measured and set meanwhile rather than after.
     fonts.await();
     CanvasMeasurer measurer;
     for (const PageElement& row : PageElements) {
         if (row.kind == ElementKind::Label) {
             view.setCaption(row.id, captionOf(row, page), measurer);
+        }
+    }
+
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        if (BrowserEvents::failed(decoded[i].await())) {
+            throw RuntimeError(pictureErrorText(PictureNotDecoded, fetches[i].address()));
         }
     }
 }
