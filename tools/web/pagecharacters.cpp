@@ -20,20 +20,17 @@
 #include "hiddenmessage.h"
 #include "pagelayout.h"
 #include "pagemenu.h"
-#include "phrasetables.h"
+#include "pagetexts.h"
 #include "picturereading.h"
 #include "platform.h"
 #include "printcommands.h"
 #include "textlayout.h"
 #include "programinfo.h"
 #include "text.h"
-#include "topictables.h"
 #include "uitexts.h"
 #include "webfonts.h"
 
 #include <cstdio>
-#include <set>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -100,49 +97,11 @@ std::u16string menuTexts()
     return texts + fromUtf8(PageMenuName);
 }
 
-template <typename Table>
-void addTable(std::u16string& texts, const Table& table)
-{
-    for (std::u16string_view entry : table) {
-        texts += entry;
-    }
-}
-
-// Everything the page may set in each role, by the role of the element that
-// shows it.
+// Everything the page may set in each role: what its labels can show, and
+// in the window's font the menu, the boxes and their buttons.
 std::array<std::u16string, 5> roleTexts()
 {
-    std::array<std::u16string, 5> texts;
-    auto add = [&texts](FontRole role, std::u16string_view text) { texts[static_cast<std::size_t>(role)] += text; };
-    for (const PageElement& element : PageElements) {
-        if (element.kind == ElementKind::Label) {
-            add(element.font.role, element.caption);
-        }
-    }
-
-    std::u16string headlines;
-    addTable(headlines, phrases::HeadlineWords);
-    add(pageElement(ElementId::BigHeadline).font.role, headlines);
-
-    std::u16string article;
-    using Table = std::span<const std::u16string_view>;
-    for (const Table table : std::array<Table, 6>{phrases::TimePhrases, phrases::PlacePhrases, phrases::SubjectPhrases,
-                                                  phrases::ActionPhrases, phrases::CommenterPhrases, phrases::CommentPhrases}) {
-        addTable(article, table);
-    }
-    article += phrases::FrameAfterAction;
-    article += phrases::FrameAfterCommenter;
-    article += phrases::FrameAfterComment;
-    add(pageElement(ElementId::MainArticle).font.role, article);
-
-    std::u16string topics;
-    for (const phrases::TopicTemplate& topic : phrases::Topics) {
-        topics += std::u16string(topic.title) + std::u16string(topic.lead) + std::u16string(topic.quoteOpening);
-        addTable(topics, topic.words);
-        topics += std::u16string(topic.quoteMiddle) + std::u16string(topic.quoteClose);
-    }
-    add(pageElement(ElementId::TopicColumn).font.role, topics);
-
+    std::array<std::u16string, 5> texts = labelTextsByRole();
     std::u16string window = menuTexts() + boxTexts();
     for (const std::u16string_view text : {web::OkButton, web::CancelButton, web::CloseButtonName, web::PrinterSetupTitle,
                                            web::PrinterSetupNote, web::PictureNotDecoded,
@@ -152,34 +111,8 @@ std::array<std::u16string, 5> roleTexts()
     for (char16_t c = u' '; c <= u'~'; ++c) {
         window += c;
     }
-    add(WindowFont.role, window);
+    texts[static_cast<std::size_t>(WindowFont.role)] += window;
     return texts;
-}
-
-// The distinct characters of text in code point order; line breaks and other
-// control characters are never drawn.
-std::u16string characters(const std::u16string& text)
-{
-    std::set<char32_t> points;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (c >= 0x20 && c != 0x7F) {
-            points.insert(c);
-        }
-    }
-    std::u16string out;
-    for (char32_t c : points) {
-        if (c >= 0x10000) {
-            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -196,7 +129,7 @@ int main()
         const std::u16string line = std::u16string(role.family) + u'\t' + std::u16string(role.fileStem) + u'\t'
             + std::u16string(candidates.front().family) + u'\t'
             + (web::standInsDrawnBold(role.role) ? u"1" : u"0") + u'\t' + standIns + u'\t' + fromUtf8(std::to_string(EmAscent)) + u'\t'
-            + characters(texts[static_cast<std::size_t>(role.role)]) + u'\n';
+            + distinctCharacters(texts[static_cast<std::size_t>(role.role)]) + u'\n';
         const std::string utf8 = toUtf8(line);
         std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     }
