@@ -42,6 +42,7 @@ public:
     void setBorderStyle(BorderStyle style) override
     {
         calls.push_back("setBorderStyle|" + std::to_string(static_cast<int>(style)));
+        borderStyle = style;
     }
 
     void printPage() override
@@ -66,6 +67,8 @@ public:
     {
         calls.push_back("reportUnhandledError|" + toUtf8(message));
     }
+
+    BorderStyle borderStyle = BorderStyle::FixedSingle;
 
 private:
     template <typename T>
