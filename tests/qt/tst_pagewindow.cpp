@@ -1,39 +1,56 @@
 #include "composer.h"
 #include "pageelement.h"
 #include "pagelabel.h"
+#include "pageprinter.h"
 #include "pagewindow.h"
 #include "picturereader.h"
+#include "qtplatform.h"
 #include "qttext.h"
 #include "startup.h"
 #include "scriptedplatform.h"
 #include "scriptedrandomsource.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 using velmo::PageLabel;
 using velmo::PageWindow;
 using velmo::ElementId;
 using velmo::FileProblem;
+using velmo::MessageAnswer;
+using velmo::MessageStyle;
 using velmo::test::LargestValue;
 using velmo::test::layoutRect;
 using velmo::test::pageElement;
 using velmo::test::ScriptedRandomSource;
 using velmo::test::ScriptedPlatform;
 using velmo::test::showPage;
+using Calls = std::vector<std::string>;
 
 namespace {
 
 const QString PictureDir = QStringLiteral(VELMO_PICTURE_DIR);
 const QColor PageGrey(0xE0, 0xE0, 0xE0);
-const QString CaptionText = QString::fromUtf16(u"\u2191話題の人(\uFF8C\uFF9F\uFF97\uFF72\uFF8A\uFF9E\uFF7C\u30FC有)");
-const QString TelephoneText = QString::fromUtf16(u"広告欄\u2121\uFF10 \uFF11 \uFF12 \uFF13 \uFF14 \uFF15");
 
 // Thirteen draws: portrait 3, advertisements 1, 7 and 12, everything else at
 // a quarter of its table.
@@ -50,6 +67,22 @@ QString shownLines(PageLabel& label)
     return lines.join(u'|');
 }
 
+// A desktop whose pop-up menu and window cannot be handled: each call fails
+// as a broken platform call would.
+class BrokenPlatform : public ScriptedPlatform {
+public:
+    std::optional<velmo::Command> popupMenu() override
+    {
+        ScriptedPlatform::popupMenu();
+        throw velmo::RuntimeError(u"メニューを開けません。");
+    }
+    void closeWindow() override
+    {
+        ScriptedPlatform::closeWindow();
+        throw std::runtime_error("no window");
+    }
+};
+
 } // namespace
 
 class TestPageWindow : public QObject {
@@ -62,15 +95,30 @@ private slots:
     void elementLayout_data();
     void elementLayout();
     void tabOrderCoversPictureBoxesOnly();
-    void formLoadFillsThePage();
-    void labelsDrawTheirLinesOneEmApart();
+    void formLoadFillsThePageAndItsLines();
     void picturesAreCutOrSurroundedByTheBackground();
     void pictureFilesAndTheirDecoding();
+    void printsThePageSharpAndCentred();
+
+    void clickOnElementOpensMenuOnce_data();
+    void clickOnElementOpensMenuOnce();
+    void menuItems();
+    void shortcutsWorkWithThePopupClosed();
+    void eventErrorEndsTheProgram_data();
+    void eventErrorEndsTheProgram();
+    void realMessageBoxAnswers_data();
+    void realMessageBoxAnswers();
 };
 
 void TestPageWindow::initTestCase()
 {
     velmo::configureApplication(*qApp);
+    // Qt's own texts in the standard boxes and dialogs are Japanese, whatever
+    // the user's language.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
+    // The tests close the page window on purpose; that must not end the
+    // test run's own event loop.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void TestPageWindow::windowSettings()
@@ -166,7 +214,7 @@ void TestPageWindow::tabOrderCoversPictureBoxesOnly()
     }
 }
 
-void TestPageWindow::formLoadFillsThePage()
+void TestPageWindow::formLoadFillsThePageAndItsLines()
 {
     ScriptedPlatform services;
     PageWindow window(services);
@@ -180,9 +228,6 @@ void TestPageWindow::formLoadFillsThePage()
     QCOMPARE(label(u"見出し大"_s)->caption(), velmo::qt(expected.headline));
     QCOMPARE(label(u"記事1"_s)->caption(), velmo::qt(expected.article));
     QCOMPARE(label(u"記事2"_s)->caption(), velmo::qt(expected.topicColumn));
-    QCOMPARE(label(u"見出し小"_s)->caption(), u"世論を見て"_s);
-    QCOMPARE(label(u"説明"_s)->caption(), CaptionText);
-    QCOMPARE(label(u"広告欄Tel"_s)->caption(), TelephoneText);
 
     // Screen readers see each box as a graphic (role 40) named by its
     // picture, and each label as static text (role 41) named by its caption.
@@ -200,17 +245,10 @@ void TestPageWindow::formLoadFillsThePage()
     QCOMPARE(velmo::qt(topic->displayedLines().front().text), topic->caption().section(QChar(u'\r'), 0, 0));
     QCOMPARE(QAccessible::queryAccessibleInterface(topic)->text(QAccessible::Name),
              QString(topic->caption()).replace(u'\r', u'\n'));
-}
 
-void TestPageWindow::labelsDrawTheirLinesOneEmApart()
-{
-    ScriptedPlatform services;
-    PageWindow window(services);
-    ScriptedRandomSource source(KnownPage);
-    window.setContents(PageWindow::read(source, PictureDir));
-
-    // Each line's characters fill most of the em from the line's top, the
-    // baseline at 0.88 em: every line leaves ink on a third of its rows.
+    // Every label draws its lines one em apart. Each line's characters fill
+    // most of the em from the line's top, the baseline at 0.88 em: every
+    // line leaves ink on a third of its rows.
     for (PageLabel* label : window.findChildren<PageLabel*>()) {
         const QImage image = label->grab().toImage();
         const int em = label->font().pixelSize();
@@ -231,39 +269,28 @@ void TestPageWindow::labelsDrawTheirLinesOneEmApart()
 
 void TestPageWindow::picturesAreCutOrSurroundedByTheBackground()
 {
+    // A picture wider and lower than its box: cut at the box's right edge
+    // under the frame, neither scaled nor centred, with the page's grey below.
     ScriptedPlatform services;
     PageWindow window(services);
     QWidget& box = window.element(ElementId::Portrait);
     const QRect inside = static_cast<QLabel&>(box).contentsRect();
     QVERIFY(inside.width() < box.width());
-    const auto showPortrait = [&window](const QImage& picture) {
-        ScriptedRandomSource source(KnownPage);
-        PageWindow::Contents contents{velmo::composePage(source), {}};
-        contents.pictures = {{{{ElementId::Portrait, {}, u"話題の人1"}, picture},
-                              {{ElementId::Ad0, {}, {}}, QImage()},
-                              {{ElementId::Ad1, {}, {}}, QImage()},
-                              {{ElementId::Ad2, {}, {}}, QImage()}}};
-        window.setContents(contents);
-    };
+    QImage picture(300, 12, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ScriptedRandomSource source(KnownPage);
+    PageWindow::Contents contents{velmo::composePage(source), {}};
+    contents.pictures = {{{{ElementId::Portrait, {}, u"話題の人1"}, picture},
+                          {{ElementId::Ad0, {}, {}}, QImage()},
+                          {{ElementId::Ad1, {}, {}}, QImage()},
+                          {{ElementId::Ad2, {}, {}}, QImage()}}};
+    window.setContents(contents);
 
-    QImage large(300, 300, QImage::Format_RGB32);
-    large.fill(Qt::red);
-    showPortrait(large);
-    QImage shown = box.grab().toImage();
+    const QImage shown = box.grab().toImage();
     QCOMPARE(shown.size(), QSize(97, 105));
     QCOMPARE(shown.pixelColor(inside.topLeft()), QColor(Qt::red));
-    QCOMPARE(shown.pixelColor(inside.bottomRight()), QColor(Qt::red));
-    // The frame stays on top of the picture.
-    QVERIFY(shown.pixelColor(box.width() - 1, box.height() - 1) != QColor(Qt::red));
-    QVERIFY(shown.pixelColor(0, 0) != QColor(Qt::red));
-
-    QImage small(10, 12, QImage::Format_RGB32);
-    small.fill(Qt::blue);
-    showPortrait(small);
-    shown = box.grab().toImage();
-    QCOMPARE(shown.pixelColor(inside.topLeft()), QColor(Qt::blue));
-    QCOMPARE(shown.pixelColor(inside.topLeft() + QPoint(9, 11)), QColor(Qt::blue));
-    QCOMPARE(shown.pixelColor(inside.topLeft() + QPoint(10, 0)), PageGrey);
+    QCOMPARE(shown.pixelColor(inside.topRight() + QPoint(0, 11)), QColor(Qt::red));
+    QVERIFY(shown.pixelColor(box.width() - 1, 5) != QColor(Qt::red));
     QCOMPARE(shown.pixelColor(inside.topLeft() + QPoint(0, 12)), PageGrey);
     QCOMPARE(shown.pixelColor(inside.center()), PageGrey);
 }
@@ -291,6 +318,214 @@ void TestPageWindow::pictureFilesAndTheirDecoding()
     const QImage loaded = velmo::readPictureFile(fileName);
     QCOMPARE(loaded.pixelColor(63, 0), QColor(Qt::red));
     QCOMPARE(loaded.pixelColor(30, 47), QColor(0x20, 0x40, 0x60));
+}
+
+void TestPageWindow::printsThePageSharpAndCentred()
+{
+    ScriptedPlatform services;
+    PageWindow window(services);
+    ScriptedRandomSource source(KnownPage);
+    window.setContents(PageWindow::read(source, PictureDir));
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(u"page.pdf"_s);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    // Margins of different widths on each side: the page goes in the middle
+    // of the printable area, not of the paper or at the area's corner.
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(30, 10, 10, 60), QPageLayout::Millimeter));
+    velmo::printPage(window, printer);
+
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    // One page object: "/Type /Page", not the "/Type /Pages" tree node.
+    QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(u"/Type\\s*/Page(?![A-Za-z])"_s)), qsizetype(1));
+    QVERIFY2(!pdf.contains("/DCTDecode"), "the pictures are stored without lossy compression");
+    // Sharp: the text is set in fonts at the printer's resolution, not the
+    // screen's pixels blown up.
+    QVERIFY(pdf.contains("/FontDescriptor"));
+
+    // The page's grey as printed, measured on the paper at 10 dots per mm.
+    QProcess render;
+    render.start(u"pdftoppm"_s, {u"-r"_s, u"254"_s, u"-png"_s, u"-singlefile"_s, fileName, dir.filePath(u"page"_s)});
+    QVERIFY(render.waitForFinished(60000) && render.exitCode() == 0);
+    const QImage paper(dir.filePath(u"page.png"_s));
+    QVERIFY(!paper.isNull());
+    QRect grey;
+    for (int y = 0; y < paper.height(); y += 2) {
+        for (int x = 0; x < paper.width(); x += 2) {
+            if (paper.pixelColor(x, y) == PageGrey) {
+                grey |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    // The printable area is 257 x 140 mm from (30, 10): the page takes its
+    // full height and sits in the middle of its width.
+    const QPoint centre = grey.center();
+    QVERIFY2(std::abs(centre.x() - 1585) <= 8 && std::abs(centre.y() - 800) <= 8 && grey.height() > 1380,
+             qPrintable(u"%1,%2 %3x%4"_s.arg(grey.x()).arg(grey.y()).arg(grey.width()).arg(grey.height())));
+}
+
+void TestPageWindow::clickOnElementOpensMenuOnce_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::MouseButton>("button");
+
+    for (const QString& name : velmo::test::PageElementNames) {
+        QTest::newRow(qPrintable(name)) << name << Qt::LeftButton;
+    }
+    QTest::newRow("記事1 right button") << u"記事1"_s << Qt::RightButton;
+    QTest::newRow("写真 right button") << u"写真"_s << Qt::RightButton;
+}
+
+void TestPageWindow::clickOnElementOpensMenuOnce()
+{
+    QFETCH(QString, name);
+    QFETCH(Qt::MouseButton, button);
+
+    ScriptedPlatform services;
+    PageWindow window(services);
+    QVERIFY(showPage(window));
+    QWidget* target = pageElement(window, name);
+    QVERIFY(target != nullptr);
+
+    QTest::mouseClick(target, button);
+    QCOMPARE(services.calls, Calls{"popupMenu"});
+    // Only the big headline counts.
+    QCOMPARE(window.controller().hiddenMessage().headlineClickCount(), name == u"見出し大"_s ? 1 : 0);
+    // A press dragged off the element before its release is no click.
+    QTest::mousePress(target, button);
+    QTest::mouseRelease(target, button, {}, QPoint(-3, -3));
+    QCOMPARE(services.calls.size(), 1);
+    // Two quick clicks are two clicks, although the second press comes as a
+    // double click.
+    const QPointF centre = QRectF(target->rect()).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, centre, target->mapToGlobal(centre), button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button, {});
+        QApplication::sendEvent(target, &event);
+    }
+    QCOMPARE(services.calls.size(), 2);
+}
+
+void TestPageWindow::menuItems()
+{
+    ScriptedPlatform services;
+    PageWindow window(services);
+    QMenu& menu = window.menu();
+    QCOMPARE(menu.objectName(), u"Menu"_s);
+    QCOMPARE(menu.defaultAction(), nullptr);
+
+    QStringList items;
+    for (QAction* action : menu.actions()) {
+        QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
+        QVERIFY(action->isSeparator() || action->isShortcutVisibleInContextMenu());
+        items.append(action->objectName() + u'|' + action->text() + u'|' + action->shortcut().toString());
+    }
+    QCOMPARE(items, (QStringList{u"PrintOption|印刷設定(&O)|Ctrl+O"_s, u"Print|印刷(&P)|Ctrl+P"_s, u"K1||"_s,
+                                 u"Qeit|終了(&Q)|Ctrl+Q"_s}));
+    QVERIFY(menu.actions()[2]->isSeparator());
+}
+
+void TestPageWindow::shortcutsWorkWithThePopupClosed()
+{
+    ScriptedPlatform services;
+    services.answers = {MessageAnswer::Cancel};
+    PageWindow window(services);
+    QVERIFY(showPage(window));
+
+    const std::string confirm = "messageBox|印刷|33|印刷を開始します。いいですか？";
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(services.calls, Calls{confirm});
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(services.calls, (Calls{confirm, "showPrinterSetup", "closeWindow"}));
+}
+
+void TestPageWindow::eventErrorEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("shortcut");
+    QTest::addColumn<std::string>("report");
+
+    QTest::newRow("click") << false << std::string("reportUnhandledError|メニューを開けません。");
+    QTest::newRow("Ctrl+Q") << true << std::string("reportUnhandledError|no window");
+}
+
+void TestPageWindow::eventErrorEndsTheProgram()
+{
+    QFETCH(bool, shortcut);
+    QFETCH(std::string, report);
+
+    BrokenPlatform services;
+    PageWindow window(services);
+    QVERIFY(showPage(window));
+    // The application's own loop, whose status the program returns.
+    QTimer::singleShot(0, &window, [&window, shortcut] {
+        if (shortcut) {
+            QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            QTest::mouseClick(pageElement(window, u"記事1"_s), Qt::LeftButton);
+        }
+    });
+    QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(-1); });
+    QCOMPARE(QCoreApplication::exec(), 1);
+    // One box, then the window is gone.
+    QCOMPARE(services.calls.back(), report);
+    QCOMPARE(std::count_if(services.calls.begin(), services.calls.end(),
+                           [](const std::string& call) { return call.starts_with("reportUnhandledError"); }),
+             1);
+    QVERIFY(!window.isVisible());
+}
+
+void TestPageWindow::realMessageBoxAnswers_data()
+{
+    QTest::addColumn<MessageStyle>("style");
+    QTest::addColumn<int>("button"); // the button clicked, or Escape
+    QTest::addColumn<MessageAnswer>("answer");
+
+    QTest::newRow("33 OK") << MessageStyle::OkCancelQuestion << int(QMessageBox::Ok) << MessageAnswer::Ok;
+    QTest::newRow("33 Cancel") << MessageStyle::OkCancelQuestion << int(QMessageBox::Cancel) << MessageAnswer::Cancel;
+    QTest::newRow("33 Esc") << MessageStyle::OkCancelQuestion << int(QMessageBox::Escape) << MessageAnswer::Cancel;
+    QTest::newRow("48 Esc") << MessageStyle::OkExclamation << int(QMessageBox::Escape) << MessageAnswer::Ok;
+}
+
+void TestPageWindow::realMessageBoxAnswers()
+{
+    QFETCH(MessageStyle, style);
+    QFETCH(int, button);
+    QFETCH(MessageAnswer, answer);
+    const bool question = style == MessageStyle::OkCancelQuestion;
+
+    // The box is answered by a click or Esc once it is up; one still open
+    // after five seconds is closed, so that the test fails rather than hangs.
+    QStringList seen;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll.stop();
+            seen = {box->windowTitle(), box->text()};
+            icon = box->icon();
+            buttons = box->standardButtons();
+            if (button == QMessageBox::Escape) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(box->button(static_cast<QMessageBox::StandardButton>(button)), Qt::LeftButton);
+            }
+        }
+    });
+    poll.start(10);
+    QTimer::singleShot(5000, &poll, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+    velmo::QtPlatform services;
+    QCOMPARE(services.messageBox(u"本文", style, u"題"), answer);
+    QCOMPARE(seen, (QStringList{u"題"_s, u"本文"_s}));
+    QCOMPARE(icon, question ? QMessageBox::Question : QMessageBox::Warning);
+    QCOMPARE(buttons, question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::StandardButtons(QMessageBox::Ok));
 }
 
 QTEST_MAIN(TestPageWindow)
