@@ -88,10 +88,7 @@ class Window:
 
     @property
     def is_page(self):
-        """The page window, at any whole scale factor."""
-        scale = self.size[0] // PAGE_SIZE[0]
-        return (self.title == TITLE and scale > 0 and self.size == (PAGE_SIZE[0] * scale, PAGE_SIZE[1] * scale)
-                and not self.is_popup and not self.is_dialog)
+        return self.title == TITLE and self.size == PAGE_SIZE and not self.is_popup and not self.is_dialog
 
 
 class Session:

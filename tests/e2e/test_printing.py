@@ -26,9 +26,10 @@ def tearDownModule():
         cups.stop()
 
 
-class PrintingCase(unittest.TestCase):
-    def start_program(self):
-        return harness.launch(self, env=cups.env if cups else None)
+class CupsPrintingTest(unittest.TestCase):
+    def setUp(self):
+        if cups is None:
+            self.skipTest(cups_missing)
 
     def choose(self, program, page, access_key, title):
         menu = program.open_menu(page, "記事1")
@@ -58,12 +59,6 @@ class PrintingCase(unittest.TestCase):
             harness.session.key(*["Tab"] * 6, str(copies))
         program.answer(dialog, answer)
 
-
-class CupsPrintingTest(PrintingCase):
-    def setUp(self):
-        if cups is None:
-            self.skipTest(cups_missing)
-
     def wait_for_new_job(self, program, known):
         result = harness.poll(lambda: [w for w in program.windows() if w.is_dialog] or cups.jobs("completed") - known,
                               JOB_TIMEOUT, interval=0.2)
@@ -82,7 +77,7 @@ class CupsPrintingTest(PrintingCase):
 
     def test_printer_setup_keeps_the_confirmed_choice(self):
         known = cups.jobs("completed")
-        program, page = self.start_program()
+        program, page = harness.launch(self, env=cups.env)
         confirmed = (privatecups.QUEUES[1], 2)
         self.set_up_printer(program, page, confirmed[0], confirmed[1], "Return")
         # The other queue with five copies, then the PDF file, both cancelled;
@@ -100,7 +95,7 @@ class CupsPrintingTest(PrintingCase):
         known = cups.jobs("completed")
         # Stopped before the program looks for printers for the first time.
         cups.stop()
-        program, page = self.start_program()
+        program, page = harness.launch(self, env=cups.env)
         self.assert_print_fails(program, page)
         cups.start()
         self.print_page(program, page)
