@@ -7,7 +7,6 @@ script runs by one that records the call: a real print leaves headless
 Chromium printing for good. Run with Debian's /usr/bin/python3.
 """
 
-import base64
 import functools
 import http.server
 import json
@@ -214,13 +213,6 @@ class Browser:
 
     def page_gone(self):
         return self.js(f"return !document.getElementById('{PAGE_ID}')")
-
-    def screenshot(self, path):
-        """A PNG of the page's 327 x 440 pixels at the current scale."""
-        x, y = self.page_origin()
-        shot = self.cdp("Page.captureScreenshot", format="png",
-                        clip={"x": x, "y": y, "width": PAGE_SIZE[0], "height": PAGE_SIZE[1], "scale": 1})
-        Path(path).write_bytes(base64.b64decode(shot["data"]))
 
 
 def poll(condition, timeout=TIMEOUT, interval=0.02):
