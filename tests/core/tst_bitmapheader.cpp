@@ -105,17 +105,9 @@ void countsTheBlockGdiReads()
     put32(used, 46, 1000); // past 256 GDI stops counting
     CHECK_EQ(gdiBlock(used), std::size_t(40 + 1024));
 
-    // Bit fields after a 40-byte header: three masks follow it.
-    auto fields = bitmap(4, 4, 32);
-    put32(fields, 30, 3);
-    CHECK(refusedFor(fields, u"画素データの位置が不正です"));
-    fields.insert(fields.begin() + 54, 12, 0);
-    put32(fields, 10, 54 + 12);
-    CHECK_EQ(gdiBlock(fields), std::size_t(52));
-
-    // Headers of 41 to 55 bytes: the masks are read as if after a 40-byte
-    // header when the header itself is shorter than that.
-    for (std::uint32_t size = 41; size <= 55; ++size) {
+    // Bit fields: GDI reads three masks after a header of up to 52 bytes,
+    // so that headers of 40 to 51 bytes need room for them behind.
+    for (std::uint32_t size = 40; size <= 55; ++size) {
         CHECK_EQ(gdiBlock(withHeaderSize(bitmap(4, 4, 24), size)), std::size_t(size));
         auto masked = withHeaderSize(bitmap(4, 4, 24), size);
         put32(masked, 30, 3);
@@ -129,7 +121,9 @@ void countsTheBlockGdiReads()
         CHECK_EQ(gdiBlock(masked), std::size_t(size < 52 ? 52 : size));
     }
 
-    // The core header: three-byte colour entries, 2^bits of them.
+    // The core header: three-byte colour entries, 2^bits of them. The fuzz
+    // target's oracle sees only what an accepted file lacks, not a good one
+    // refused.
     std::vector<std::uint8_t> core(14 + 12 + 3 * 16 + 4 * 2, 0);
     core[0] = 'B';
     core[1] = 'M';

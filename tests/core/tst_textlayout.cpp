@@ -109,13 +109,6 @@ void onlyWholeLinesOneEmApart()
     CHECK_EQ(measurer.calls, 1);
 }
 
-void describesLinesForComparison()
-{
-    const std::vector<velmo::TextLine> laidOut = {{u"世", 0}, {u"論を", 10}};
-    CHECK_EQ(velmo::describeLines(velmo::pageElement(velmo::ElementId::SmallHeadline), laidOut),
-             std::string("見出し小\t世 | 論を"));
-}
-
 } // namespace
 
 int main()
@@ -127,6 +120,5 @@ int main()
         TEST_CASE(latinWordsStayWhole),
         TEST_CASE(narrowBoxesTakeOneCharacterALine),
         TEST_CASE(onlyWholeLinesOneEmApart),
-        TEST_CASE(describesLinesForComparison),
     });
 }

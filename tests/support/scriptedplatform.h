@@ -42,7 +42,6 @@ public:
     void setBorderStyle(BorderStyle style) override
     {
         calls.push_back("setBorderStyle|" + std::to_string(static_cast<int>(style)));
-        borderStyle = style;
     }
 
     void printPage() override
@@ -67,8 +66,6 @@ public:
     {
         calls.push_back("reportUnhandledError|" + toUtf8(message));
     }
-
-    BorderStyle borderStyle = BorderStyle::FixedSingle;
 
 private:
     template <typename T>
