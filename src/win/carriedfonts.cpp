@@ -3,6 +3,7 @@
 #include "fontroles.h"
 
 #include <cstddef>
+#include <utility>
 
 // The TrueType files that the build makes (tools/web/makewebfonts --format
 // ttf) into VELMO_CARRIED_FONTS, in read-only data of the executable,
@@ -56,28 +57,13 @@ const CarriedFonts& CarriedFonts::instance()
 
 CarriedFonts::CarriedFonts()
 {
-    LARGE_INTEGER frequency{}, start{}, end{};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
     for (std::size_t role = 0; role < Carried.size(); ++role) {
         // GDI copies the data; the count is of the fonts it found in it.
         DWORD count = 0;
-        m_fonts[role] = AddFontMemResourceEx(const_cast<std::byte*>(Carried[role].begin),
-                                             static_cast<DWORD>(Carried[role].end - Carried[role].begin), nullptr, &count);
-        if (m_fonts[role] && count == 0) {
-            RemoveFontMemResourceEx(m_fonts[role]);
-            m_fonts[role] = nullptr;
-        }
-    }
-    QueryPerformanceCounter(&end);
-    m_milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-CarriedFonts::~CarriedFonts()
-{
-    for (HANDLE font : m_fonts) {
-        if (font) {
-            RemoveFontMemResourceEx(font);
+        Owned<HANDLE, RemoveFontMemResourceEx> font(AddFontMemResourceEx(
+            const_cast<std::byte*>(Carried[role].begin), static_cast<DWORD>(Carried[role].end - Carried[role].begin), nullptr, &count));
+        if (count > 0) {
+            m_fonts[role] = std::move(font);
         }
     }
 }

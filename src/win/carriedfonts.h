@@ -1,5 +1,6 @@
 #pragma once
 
+#include "handles.h"
 #include "pagelayout.h"
 
 #include <windows.h>
@@ -23,18 +24,13 @@ public:
 
     // Whether family is one of the carried fonts, registered.
     bool has(std::u16string_view family) const;
-    // The time the registration took, in milliseconds.
-    double registrationMilliseconds() const { return m_milliseconds; }
-
-    ~CarriedFonts();
-    CarriedFonts(const CarriedFonts&) = delete;
-    CarriedFonts& operator=(const CarriedFonts&) = delete;
 
 private:
     CarriedFonts();
 
-    std::array<HANDLE, 5> m_fonts{}; // by FontRole; null where registration failed
-    double m_milliseconds = 0;
+    // The registrations, by FontRole; null where one failed. They end with
+    // the process, or with the program's static objects.
+    std::array<Owned<HANDLE, RemoveFontMemResourceEx>, 5> m_fonts;
 };
 
 } // namespace velmo
