@@ -1,6 +1,7 @@
 #include "fontroles.h"
 
 #include <array>
+#include <map>
 
 namespace velmo {
 
@@ -134,16 +135,30 @@ std::u16string_view carriedFamily(FontRole role)
     return Roles[static_cast<std::size_t>(role)].windowsStandIns.front();
 }
 
-ResolvedFont resolveFont(const FontStyle& style, FontSystem system, const std::function<bool(std::u16string_view)>& isInstalled)
+FontChoices::FontChoices(FontSystem system, const std::function<bool(std::u16string_view)>& isInstalled)
 {
-    const bool askedBold = style.weight == FontWeight::Bold;
-    for (const FaceCandidate& candidate : faceCandidates(style.role, system)) {
-        if (isInstalled(candidate.family)) {
-            return {candidate.family, style.pixelSize, askedBold || candidate.drawBold};
+    std::map<std::u16string_view, bool> asked;
+    for (const FontFamily& named : FontFamilies) {
+        FaceCandidate& chosen = m_faces[static_cast<std::size_t>(named.role)];
+        chosen = {named.family, named.heavyDesign};
+        for (const FaceCandidate& candidate : faceCandidates(named.role, system)) {
+            const auto [answer, first] = asked.try_emplace(candidate.family, false);
+            if (first) {
+                answer->second = isInstalled(candidate.family);
+            }
+            if (answer->second) {
+                chosen = candidate;
+                m_anyInstalled = true;
+                break;
+            }
         }
     }
-    const FontFamily& named = FontFamilies[static_cast<std::size_t>(style.role)];
-    return {named.family, style.pixelSize, askedBold || named.heavyDesign};
+}
+
+ResolvedFont FontChoices::resolve(const FontStyle& style) const
+{
+    const FaceCandidate& face = m_faces[static_cast<std::size_t>(style.role)];
+    return {face.family, style.pixelSize, style.weight == FontWeight::Bold || face.drawBold};
 }
 
 } // namespace velmo

@@ -2,6 +2,7 @@
 
 #include "pagelayout.h"
 
+#include <array>
 #include <functional>
 #include <span>
 #include <string_view>
@@ -40,10 +41,23 @@ struct ResolvedFont {
     bool bold = false;
 };
 
-// The font that draws style: the first candidate for which isInstalled
-// answers true, or, with none installed, the named face, left to the
-// system's own font matching.
-ResolvedFont resolveFont(const FontStyle& style, FontSystem system,
-                         const std::function<bool(std::u16string_view family)>& isInstalled);
+// The faces that draw the five roles on one system, chosen once among the
+// installed ones: for each role, its candidates are asked about in order up
+// to the first that isInstalled answers true for, and no family is asked
+// twice. A role with no candidate installed is left to the named face and
+// the system's own font matching.
+class FontChoices {
+public:
+    FontChoices(FontSystem system, const std::function<bool(std::u16string_view family)>& isInstalled);
+
+    // The font that draws style.
+    ResolvedFont resolve(const FontStyle& style) const;
+    // Whether some role found one of its candidates installed.
+    bool anyInstalled() const { return m_anyInstalled; }
+
+private:
+    std::array<FaceCandidate, FontFamilies.size()> m_faces; // by FontRole
+    bool m_anyInstalled = false;
+};
 
 } // namespace velmo

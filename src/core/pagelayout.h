@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace velmo {
@@ -118,6 +119,24 @@ constexpr const PageElement& pageElement(ElementId id)
 {
     static_assert(PageElements[9].id == ElementId::TelStrip, "the table is in the order of ElementId");
     return PageElements[static_cast<std::size_t>(id)];
+}
+
+enum class TabDirection { Forward, Backward };
+
+// The element that Tab (Forward) or Shift+Tab (Backward) moves the focus to
+// from current: the next element in the table's order that takes the focus,
+// round from the last to the first. From no element, or from one that takes
+// no focus, it is the first (or the last) that does.
+constexpr ElementId nextTabStop(std::optional<ElementId> current, TabDirection direction)
+{
+    constexpr std::size_t count = PageElements.size();
+    const bool forward = direction == TabDirection::Forward;
+    std::size_t at = current && pageElement(*current).focus == Focus::Tab ? static_cast<std::size_t>(*current)
+                                                                           : (forward ? count - 1 : 0);
+    do {
+        at = forward ? (at + 1) % count : (at + count - 1) % count;
+    } while (PageElements[at].focus != Focus::Tab);
+    return PageElements[at].id;
 }
 
 constexpr std::u16string_view fontFamily(FontRole role)

@@ -2,6 +2,7 @@
 
 #include "text.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstddef>
 
@@ -68,7 +69,7 @@ bool mayBreakBefore(std::u16string_view paragraph, std::size_t at)
 
 // Breaks one paragraph (no hard break inside) into lines of at most width.
 void breakParagraph(std::u16string_view paragraph, const std::vector<double>& advances, double width,
-                    std::vector<std::u16string>& lines)
+                    std::vector<TextLine>& lines)
 {
     if (paragraph.empty()) {
         lines.emplace_back();
@@ -105,7 +106,8 @@ void breakParagraph(std::u16string_view paragraph, const std::vector<double>& ad
         while (end < paragraph.size() && isSpace(paragraph[end])) {
             ++end;
         }
-        lines.emplace_back(paragraph.substr(start, end - start));
+        lines.push_back({std::u16string(paragraph.substr(start, end - start)), 0,
+                         std::vector<double>(advances.begin() + static_cast<std::ptrdiff_t>(start), advances.begin() + static_cast<std::ptrdiff_t>(end))});
         start = end;
     }
 }
@@ -119,9 +121,9 @@ std::vector<TextLine> layoutLabel(std::u16string_view caption, const FontStyle& 
     const int em = font.pixelSize;
     const std::size_t maxLines = height >= em ? static_cast<std::size_t>(height / em) : 0;
 
-    std::vector<std::u16string> texts;
+    std::vector<TextLine> lines;
     std::size_t at = 0;
-    while (texts.size() < maxLines) {
+    while (lines.size() < maxLines) {
         std::size_t end = at;
         while (end < caption.size() && !isHardBreak(caption[end])) {
             ++end;
@@ -129,7 +131,7 @@ std::vector<TextLine> layoutLabel(std::u16string_view caption, const FontStyle& 
         const std::u16string_view paragraph = caption.substr(at, end - at);
         const std::vector<double> advances = paragraph.empty() ? std::vector<double>{} : measurer.advances(font, paragraph);
         assert(advances.size() == paragraph.size());
-        breakParagraph(paragraph, advances, width, texts);
+        breakParagraph(paragraph, advances, width, lines);
         if (end == caption.size()) {
             break;
         }
@@ -137,11 +139,24 @@ std::vector<TextLine> layoutLabel(std::u16string_view caption, const FontStyle& 
         at = end + (caption.substr(end, 2) == u"\r\n" ? 2 : 1);
     }
 
-    std::vector<TextLine> lines;
-    for (std::size_t i = 0; i < texts.size() && i < maxLines; ++i) {
-        lines.push_back({std::move(texts[i]), em * (static_cast<double>(i) + EmAscent)});
+    lines.resize(std::min(lines.size(), maxLines));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i].baseline = em * (static_cast<double>(i) + EmAscent);
     }
     return lines;
+}
+
+std::u16string spokenCaption(std::u16string_view caption)
+{
+    std::u16string spoken;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] != u'\r') {
+            spoken += caption[i];
+        } else if (i + 1 == caption.size() || caption[i + 1] != u'\n') {
+            spoken += u'\n';
+        }
+    }
+    return spoken;
 }
 
 std::string describeLines(const PageElement& element, const std::vector<TextLine>& lines)

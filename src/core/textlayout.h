@@ -26,6 +26,7 @@ public:
 struct TextLine {
     std::u16string text; // the characters of the line, with the spaces that hang past its end
     double baseline = 0; // from the label's top edge, in page pixels
+    std::vector<double> advances; // of each unit of text, as the front end measured them
     bool operator==(const TextLine&) const = default;
 };
 
@@ -45,6 +46,11 @@ inline constexpr double EmAscent = 0.88;
 // A character that is wider than the box still gets a line of its own.
 std::vector<TextLine> layoutLabel(std::u16string_view caption, const FontStyle& font, int width, int height,
                                   TextMeasurer& measurer);
+
+// The text a label gives screen readers: its caption with one line feed for
+// each hard break, since some read a bare carriage return as nothing and
+// join the words on either side.
+std::u16string spokenCaption(std::u16string_view caption);
 
 // The laid-out lines of one label as one line of UTF-8, the form in which
 // every front end reports them for comparison: the element's name, a tab,

@@ -6,7 +6,6 @@
 #include <fontconfig/fontconfig.h>
 
 #include <future>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -41,52 +40,19 @@ bool familyInstalled(std::u16string_view family)
     return anyFontMatches(pattern.get());
 }
 
-// The answers for every family the core asks about while it resolves the
-// five roles: each role's candidates up to the first installed one. Naming
-// an installed family spares Qt from building fontconfig's whole fallback
-// list (a sort of every installed font) for a name that is not installed.
-struct InstalledFonts {
-    std::map<std::u16string_view, bool> families;
-    bool japanese = false;
-};
-
-InstalledFonts findInstalledFonts()
+std::future<FontChoices>& pendingChoices()
 {
-    InstalledFonts fonts;
-    for (const FontFamily& face : FontFamilies) {
-        for (const FaceCandidate& candidate : faceCandidates(face.role, FontSystem::Linux)) {
-            const bool installed = familyInstalled(candidate.family);
-            fonts.families.emplace(candidate.family, installed);
-            if (installed) {
-                fonts.japanese = true; // every candidate is a Japanese font
-                break;
-            }
-        }
-    }
-    if (!fonts.japanese) {
-        const std::unique_ptr<FcPattern, FcDeleter> japanese(FcNameParse(reinterpret_cast<const FcChar8*>(":lang=ja")));
-        fonts.japanese = anyFontMatches(japanese.get());
-    }
-    return fonts;
-}
-
-std::future<InstalledFonts>& pendingLookUp()
-{
-    static std::future<InstalledFonts> pending;
+    static std::future<FontChoices> pending;
     return pending;
 }
 
-const InstalledFonts& installedFonts()
+// Naming an installed family spares Qt from building fontconfig's whole
+// fallback list (a sort of every installed font) for a name that is not
+// installed.
+const FontChoices& fontChoices()
 {
-    static const InstalledFonts fonts = pendingLookUp().valid() ? pendingLookUp().get() : findInstalledFonts();
-    return fonts;
-}
-
-bool isInstalled(std::u16string_view family)
-{
-    const auto& known = installedFonts().families;
-    const auto found = known.find(family);
-    return found != known.end() ? found->second : familyInstalled(family);
+    static const FontChoices choices = pendingChoices().valid() ? pendingChoices().get() : FontChoices(FontSystem::Linux, familyInstalled);
+    return choices;
 }
 
 } // namespace
@@ -96,17 +62,22 @@ void lookUpFontsInBackground()
     // fontconfig reads its configuration and caches on first use, some
     // milliseconds that would otherwise fall between the window's creation
     // and its first frame. Its calls are thread-safe and need no Qt.
-    pendingLookUp() = std::async(std::launch::async, findInstalledFonts);
+    pendingChoices() = std::async(std::launch::async, [] { return FontChoices(FontSystem::Linux, familyInstalled); });
 }
 
 bool japaneseFontInstalled()
 {
-    return installedFonts().japanese;
+    // Every candidate is a Japanese font.
+    if (fontChoices().anyInstalled()) {
+        return true;
+    }
+    const std::unique_ptr<FcPattern, FcDeleter> japanese(FcNameParse(reinterpret_cast<const FcChar8*>(":lang=ja")));
+    return anyFontMatches(japanese.get());
 }
 
 QFont pageFont(const FontStyle& style)
 {
-    const ResolvedFont resolved = resolveFont(style, FontSystem::Linux, isInstalled);
+    const ResolvedFont resolved = fontChoices().resolve(style);
     QFont font(qt(resolved.family));
     font.setPixelSize(resolved.pixelSize);
     font.setWeight(resolved.bold ? QFont::Bold : QFont::Normal);

@@ -7,7 +7,7 @@
 namespace velmo {
 
 // The page asks for five faces by the names they have on a Japanese desktop;
-// the core decides which installed font draws each (resolveFont). This file
+// the core decides which installed font draws each (FontChoices). This file
 // only answers which families are installed.
 
 // Starts finding the installed families on a thread of its own, so that the

@@ -68,9 +68,7 @@ PageLabel::PageLabel(const FontStyle& style, QWidget* parent)
 void PageLabel::setCaption(const QString& caption)
 {
     m_caption = caption;
-    // Screen readers take a line feed for a line break but may read a bare
-    // carriage return as nothing at all, joining the lines' words.
-    setAccessibleName(QString(caption).replace(QChar(u'\r'), QChar(u'\n')));
+    setAccessibleName(qt(spokenCaption(u16(caption))));
     m_linesValid = false;
     update();
 }
@@ -86,7 +84,7 @@ const std::vector<TextLine>& PageLabel::displayedLines()
         m_shaped.assign(m_lines.size(), {});
         for (std::size_t i = 0; i < m_lines.size(); ++i) {
             if (!m_lines[i].text.empty()) {
-                m_shaped[i].shaped = measurer.glyphsOf(m_lines[i].text, m_shaped[i].glyphs, m_shaped[i].offset);
+                measurer.glyphsOf(m_lines[i].text, m_shaped[i].glyphs, m_shaped[i].offset);
             }
         }
         m_linesValid = true;
@@ -108,7 +106,7 @@ void PageLabel::paintEvent(QPaintEvent*)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QPointF origin(0, lines[i].baseline);
         const ShapedLine& shaped = m_shaped[i];
-        if (drawGlyphs && shaped.shaped) {
+        if (drawGlyphs && !shaped.glyphs.isEmpty()) {
             for (const QGlyphRun& run : shaped.glyphs) {
                 painter.drawGlyphRun(origin + shaped.offset, run);
             }

@@ -35,12 +35,11 @@ private:
 };
 
 // A line's glyphs as measured, drawn at the line's start on its baseline.
-// When shaped is false (a line without glyphs, or one no measured run
-// holds) the line is drawn from its text.
+// A line without glyphs (or one no measured run holds) is drawn from its
+// text.
 struct ShapedLine {
     QList<QGlyphRun> glyphs;
     QPointF offset;
-    bool shaped = false;
 };
 
 // A fixed-size text label of the page. It draws the lines into which the

@@ -47,7 +47,6 @@ public:
     // Puts the page in place: the three texts, then the four pictures.
     void setContents(const Contents& contents);
 
-    BorderStyle borderStyle() const { return m_borderStyle; }
     void setBorderStyle(BorderStyle style) { m_borderStyle = style; }
 
     PageController& controller() { return m_controller; }

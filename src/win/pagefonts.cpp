@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <map>
 #include <utility>
 
 namespace velmo {
@@ -22,27 +20,29 @@ int CALLBACK noteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found
 
 // Whether Windows has a font of the family under any of its names, or the
 // program carries it; the carried fonts are registered on the first call,
-// before any font is resolved. The system is asked once a family per run;
-// fonts installed while the page is shown change nothing.
+// before any font is resolved.
 bool isInstalled(std::u16string_view family)
 {
     if (CarriedFonts::instance().has(family)) {
         return true;
     }
-    static std::map<std::u16string, bool, std::less<>> known;
-    auto at = known.find(family);
-    if (at == known.end()) {
-        bool found = false;
-        if (family.size() < LF_FACESIZE) {
-            LOGFONTW wanted{};
-            wanted.lfCharSet = DEFAULT_CHARSET;
-            std::copy(family.begin(), family.end(), wanted.lfFaceName);
-            const ScreenDc screen(GetDC(nullptr));
-            EnumFontFamiliesExW(screen.get(), &wanted, noteFamily, reinterpret_cast<LPARAM>(&found), 0);
-        }
-        at = known.emplace(family, found).first;
+    bool found = false;
+    if (family.size() < LF_FACESIZE) {
+        LOGFONTW wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        std::copy(family.begin(), family.end(), wanted.lfFaceName);
+        const ScreenDc screen(GetDC(nullptr));
+        EnumFontFamiliesExW(screen.get(), &wanted, noteFamily, reinterpret_cast<LPARAM>(&found), 0);
     }
-    return at->second;
+    return found;
+}
+
+// The system is asked once a run; fonts installed while the page is shown
+// change nothing.
+ResolvedFont resolve(const FontStyle& style)
+{
+    static const FontChoices choices(FontSystem::Windows, isInstalled);
+    return choices.resolve(style);
 }
 
 Font makeFont(const ResolvedFont& resolved, double scale, FontWeight weight)
@@ -73,7 +73,7 @@ DWORD fileChecksum(HDC dc, HFONT font)
 
 Font PageFonts::create(const FontStyle& style, double scale)
 {
-    const ResolvedFont resolved = resolveFont(style, FontSystem::Windows, isInstalled);
+    const ResolvedFont resolved = resolve(style);
     return makeFont(resolved, scale, resolved.bold ? FontWeight::Bold : FontWeight::Regular);
 }
 
@@ -84,7 +84,7 @@ std::vector<double> PageFonts::advances(const FontStyle& style, std::u16string_v
     // a pixel wider and setting it a pixel further on. The labels are drawn
     // at the advances measured here, and such a face keeps those of its
     // regular design, as the Qt front end's emboldening does.
-    if (const ResolvedFont resolved = resolveFont(style, FontSystem::Windows, isInstalled); resolved.bold) {
+    if (const ResolvedFont resolved = resolve(style); resolved.bold) {
         Font regular = makeFont(resolved, 1, FontWeight::Regular);
         if (fileChecksum(m_dc.get(), font.get()) == fileChecksum(m_dc.get(), regular.get())) {
             font = std::move(regular);

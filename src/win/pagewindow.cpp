@@ -79,12 +79,10 @@ void drawSunkenFrame(HDC dc, RECT box, int thick)
 }
 
 // A label: its background, then the lines the core has laid out, each at its
-// baseline and each character at its advance (page pixels, one vector a
-// line), scaled, in font (the label's font made at scale), cut at the box.
-void drawLabel(HDC dc, const RECT& box, const std::vector<TextLine>& lines, const std::vector<std::vector<double>>& advances,
-               HFONT font, double scale, const PageElement& element)
+// baseline and each character at its measured advance, scaled, in font (the
+// label's font made at scale), cut at the box.
+void drawLabel(HDC dc, const RECT& box, const std::vector<TextLine>& lines, HFONT font, double scale, const PageElement& element)
 {
-    assert(advances.size() == lines.size());
     const SavedDc saved(dc);
     IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
     fill(dc, box, colourRef(element.background));
@@ -92,18 +90,17 @@ void drawLabel(HDC dc, const RECT& box, const std::vector<TextLine>& lines, cons
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colourRef(element.foreground));
     SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (const TextLine& line : lines) {
         // Each character where the layout put it, so that the window at any
         // DPI and the printer show the lines as they were laid out.
         std::vector<INT> dx;
         double at = 0;
-        for (double advance : advances[i]) {
+        for (double advance : line.advances) {
             dx.push_back(static_cast<INT>(std::lround((at + advance) * scale) - std::lround(at * scale)));
             at += advance;
         }
-        const std::u16string& text = lines[i].text;
-        ExtTextOutW(dc, box.left, box.top + static_cast<int>(std::lround(lines[i].baseline * scale)), 0, nullptr,
-                    wide(text.data()), static_cast<UINT>(text.size()), dx.data());
+        ExtTextOutW(dc, box.left, box.top + static_cast<int>(std::lround(line.baseline * scale)), 0, nullptr,
+                    wide(line.text.data()), static_cast<UINT>(line.text.size()), dx.data());
     }
 }
 
@@ -158,15 +155,6 @@ void registerClasses(HINSTANCE instance, WNDPROC pageProc, WNDPROC elementProc)
     }();
 }
 
-// The text a label's window carries: its caption with line feeds for the
-// carriage returns, which screen readers may otherwise read as nothing.
-std::wstring windowText(std::u16string_view caption)
-{
-    std::wstring text = wideString(caption);
-    std::replace(text.begin(), text.end(), L'\r', L'\n');
-    return text;
-}
-
 RECT scaledRect(const Rect& rect, double scale, POINT origin)
 {
     // Each edge is scaled on its own, so that elements that touch or overlap
@@ -178,12 +166,8 @@ RECT scaledRect(const Rect& rect, double scale, POINT origin)
 // The folder of the running executable, where the pictures are.
 std::u16string programFolder()
 {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size()) {
-        path.resize(path.size() * 2);
-    }
-    path.resize(length);
+    std::wstring path(32768, L'\0'); // the longest path Windows has
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
     return u16(path.substr(0, path.find_last_of(L'\\')));
 }
 
@@ -317,7 +301,7 @@ void PageWindow::drawPage(HDC dc, POINT origin, double scale) const
 void PageWindow::drawElement(HDC dc, const Element& item, const RECT& box, double scale, HFONT font) const
 {
     if (item.row->kind == ElementKind::Label) {
-        drawLabel(dc, box, item.lines, item.advances, font, scale, *item.row);
+        drawLabel(dc, box, item.lines, font, scale, *item.row);
     } else {
         drawPictureBox(dc, box, item.picture ? &*item.picture : nullptr, scale, *item.row);
     }
@@ -432,11 +416,7 @@ void PageWindow::setCaption(Element& item, std::u16string_view caption)
     // Laid out once, at 96 dots per inch; the window and the printer draw the
     // same lines at their scale.
     item.lines = layoutLabel(caption, item.row->font, item.row->rect.width, item.row->rect.height, m_fonts);
-    item.advances.clear();
-    for (const TextLine& line : item.lines) {
-        item.advances.push_back(m_fonts.advances(item.row->font, line.text));
-    }
-    SetWindowTextW(item.window, windowText(caption).c_str());
+    SetWindowTextW(item.window, wideString(spokenCaption(caption)).c_str());
     InvalidateRect(item.window, nullptr, FALSE);
 }
 
@@ -466,22 +446,9 @@ void PageWindow::onSetFocus()
 
 void PageWindow::moveFocus(TabDirection direction)
 {
-    std::vector<HWND> order;
-    for (const Element& item : m_elements) {
-        if (item.row->focus == Focus::Tab) {
-            order.push_back(item.window);
-        }
-    }
-    const bool backwards = direction == TabDirection::Backward;
-    const auto current = std::find(order.begin(), order.end(), GetFocus());
-    std::size_t next = 0;
-    if (current == order.end()) {
-        next = backwards ? order.size() - 1 : 0;
-    } else {
-        const std::size_t at = static_cast<std::size_t>(current - order.begin());
-        next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
-    }
-    SetFocus(order[next]);
+    const auto focused = std::find_if(m_elements.begin(), m_elements.end(), [](const Element& item) { return item.window == GetFocus(); });
+    const ElementId next = nextTabStop(focused == m_elements.end() ? std::nullopt : std::optional(focused->row->id), direction);
+    SetFocus(m_elements[static_cast<std::size_t>(next)].window);
 }
 
 LRESULT CALLBACK PageWindow::elementProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -56,14 +56,11 @@ public:
     void setBorderStyle(BorderStyle style) { m_borderStyle = style; }
 
 private:
-    enum class TabDirection { Forward, Backward };
-
     struct Element {
         const PageElement* row = nullptr;
         HWND window = nullptr;
         Font font;                      // labels only, at the window's DPI
         std::vector<TextLine> lines;    // labels only
-        std::vector<std::vector<double>> advances; // of each line's characters
         std::optional<Picture> picture; // picture boxes only, once loaded
         UINT pressedButton = 0;         // WM_LBUTTONDOWN or WM_RBUTTONDOWN while a click is under way
     };

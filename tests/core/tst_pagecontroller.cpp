@@ -149,6 +149,17 @@ void printedPagePlacement()
     CHECK_EQ(fittedPage(327, 440, {100, 50, 1500, 1320}), (RectF{359.5, 50, 981, 1320}));
 }
 
+void tabGoesRoundThePictureBoxes()
+{
+    using enum ElementId;
+    CHECK(nextTabStop(std::nullopt, TabDirection::Forward) == Portrait);
+    CHECK(nextTabStop(std::nullopt, TabDirection::Backward) == Ad2);
+    CHECK(nextTabStop(Portrait, TabDirection::Forward) == Ad0);
+    CHECK(nextTabStop(Ad2, TabDirection::Forward) == Portrait);
+    CHECK(nextTabStop(Portrait, TabDirection::Backward) == Ad2);
+    CHECK(nextTabStop(MainArticle, TabDirection::Forward) == Portrait);
+}
+
 void textConversions()
 {
     const std::u16string text = u"印刷\r𠀋a";
@@ -170,6 +181,7 @@ int main()
         TEST_CASE(guardReportsWhatEscapesOnce),
         TEST_CASE(windowPlacement),
         TEST_CASE(printedPagePlacement),
+        TEST_CASE(tabGoesRoundThePictureBoxes),
         TEST_CASE(textConversions),
     });
 }

@@ -109,6 +109,21 @@ void onlyWholeLinesOneEmApart()
     CHECK_EQ(measurer.calls, 1);
 }
 
+void linesKeepTheirAdvances()
+{
+    // Windows draws each character at the advance the layout measured.
+    FixedAdvances measurer;
+    const auto laid = velmo::layoutLabel(u"ab\rあい\U0002000B", Em10, 20, 100, measurer);
+    CHECK_EQ(laid.size(), std::size_t(3));
+    CHECK_EQ(laid[0].advances, (std::vector<double>{5, 5}));
+    CHECK_EQ(laid[2].advances, (std::vector<double>{10, 0}));
+}
+
+void screenReadersHearOneLineFeedABreak()
+{
+    CHECK_EQ(velmo::spokenCaption(u"あ\rい\r\nう\n\rえ\r"), std::u16string(u"あ\nい\nう\n\nえ\n"));
+}
+
 } // namespace
 
 int main()
@@ -120,5 +135,7 @@ int main()
         TEST_CASE(latinWordsStayWhole),
         TEST_CASE(narrowBoxesTakeOneCharacterALine),
         TEST_CASE(onlyWholeLinesOneEmApart),
+        TEST_CASE(linesKeepTheirAdvances),
+        TEST_CASE(screenReadersHearOneLineFeedABreak),
     });
 }
