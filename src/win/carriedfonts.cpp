@@ -5,47 +5,13 @@
 #include <cstddef>
 #include <utility>
 
-// The TrueType files that the build makes (tools/web/makewebfonts --format
-// ttf) into VELMO_CARRIED_FONTS, in read-only data of the executable,
-// between a begin and an end symbol each, in the order of FontRole.
-#define VELMO_CARRIED_FONT(name, file)                                                                     \
-    ".section .rdata,\"dr\"\n"                                                                            \
-    ".balign 16\n"                                                                                        \
-    ".globl velmoFont" name "Begin\n"                                                                     \
-    "velmoFont" name "Begin:\n"                                                                           \
-    ".incbin \"" VELMO_CARRIED_FONTS "/" file "\"\n"                                                      \
-    ".globl velmoFont" name "End\n"                                                                       \
-    "velmoFont" name "End:\n"
-
-asm(VELMO_CARRIED_FONT("HeadlineBrush", "headline-brush.ttf") VELMO_CARRIED_FONT("ArticleMincho", "article-mincho.ttf")
-        VELMO_CARRIED_FONT("Gothic", "gothic.ttf") VELMO_CARRIED_FONT("EdoBrush", "edo-brush.ttf")
-            VELMO_CARRIED_FONT("Mincho", "mincho.ttf") ".text\n");
-
-extern "C" {
-extern const std::byte velmoFontHeadlineBrushBegin[], velmoFontHeadlineBrushEnd[];
-extern const std::byte velmoFontArticleMinchoBegin[], velmoFontArticleMinchoEnd[];
-extern const std::byte velmoFontGothicBegin[], velmoFontGothicEnd[];
-extern const std::byte velmoFontEdoBrushBegin[], velmoFontEdoBrushEnd[];
-extern const std::byte velmoFontMinchoBegin[], velmoFontMinchoEnd[];
-}
-
 namespace velmo {
 
 namespace {
 
-struct FontData {
-    const std::byte* begin;
-    const std::byte* end;
-};
-
-// In the order of FontRole.
-const std::array<FontData, 5> Carried = {{
-    {velmoFontHeadlineBrushBegin, velmoFontHeadlineBrushEnd},
-    {velmoFontArticleMinchoBegin, velmoFontArticleMinchoEnd},
-    {velmoFontGothicBegin, velmoFontGothicEnd},
-    {velmoFontEdoBrushBegin, velmoFontEdoBrushEnd},
-    {velmoFontMinchoBegin, velmoFontMinchoEnd},
-}};
+// The TrueType files of the carried fonts are resources of the executable
+// (RCDATA, its resource script), one a role: FirstFontResource + FontRole.
+constexpr WORD FirstFontResource = 101;
 
 } // namespace
 
@@ -57,11 +23,16 @@ const CarriedFonts& CarriedFonts::instance()
 
 CarriedFonts::CarriedFonts()
 {
-    for (std::size_t role = 0; role < Carried.size(); ++role) {
-        // GDI copies the data; the count is of the fonts it found in it.
+    for (std::size_t role = 0; role < m_fonts.size(); ++role) {
+        // A resource stays mapped with the executable, and GDI copies it;
+        // the count is of the fonts GDI found in it.
+        const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(FirstFontResource + role), RT_RCDATA);
+        const HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
+        if (loaded == nullptr) {
+            continue;
+        }
         DWORD count = 0;
-        Owned<HANDLE, RemoveFontMemResourceEx> font(AddFontMemResourceEx(
-            const_cast<std::byte*>(Carried[role].begin), static_cast<DWORD>(Carried[role].end - Carried[role].begin), nullptr, &count));
+        Owned<HANDLE, RemoveFontMemResourceEx> font(AddFontMemResourceEx(LockResource(loaded), SizeofResource(nullptr, found), nullptr, &count));
         if (count > 0) {
             m_fonts[role] = std::move(font);
         }
