@@ -42,15 +42,15 @@ public:
 
     FileStatus read(std::span<std::uint8_t> into) override
     {
-        while (!into.empty()) {
-            DWORD got = 0;
-            if (!ReadFile(m_file.get(), into.data(), static_cast<DWORD>(std::min<std::size_t>(into.size(), 1u << 30)), &got, nullptr)) {
-                return {FileProblem::CannotRead, systemMessage(GetLastError())};
-            }
-            if (got == 0) {
-                return {FileProblem::CannotRead, {}}; // the file is shorter than it was a moment ago
-            }
-            into = into.subspan(got);
+        // The core reads no more than the largest picture it accepts at once,
+        // and a file on disk gives all that is asked of it that it has.
+        assert(into.size() <= MAXDWORD);
+        DWORD got = 0;
+        if (!ReadFile(m_file.get(), into.data(), static_cast<DWORD>(into.size()), &got, nullptr)) {
+            return {FileProblem::CannotRead, systemMessage(GetLastError())};
+        }
+        if (got < into.size()) {
+            return {FileProblem::CannotRead, {}}; // the file is shorter than it was a moment ago
         }
         return {};
     }
