@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 
 namespace velmo {
 
@@ -21,6 +22,25 @@ RectF fittedPage(double pageWidth, double pageHeight, const RectF& printable)
     const double width = pageWidth * scale;
     const double height = pageHeight * scale;
     return {printable.x + (printable.width - width) / 2, printable.y + (printable.height - height) / 2, width, height};
+}
+
+Rect scaledRect(const Rect& rect, double scale)
+{
+    const auto edge = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
+    const int x = edge(rect.x);
+    const int y = edge(rect.y);
+    return {x, y, edge(rect.right()) - x, edge(rect.bottom()) - y};
+}
+
+std::vector<int> scaledAdvances(const std::vector<double>& advances, double scale)
+{
+    std::vector<int> scaled;
+    double at = 0;
+    for (double advance : advances) {
+        scaled.push_back(static_cast<int>(std::lround((at + advance) * scale) - std::lround(at * scale)));
+        at += advance;
+    }
+    return scaled;
 }
 
 } // namespace velmo

@@ -2,6 +2,8 @@
 
 #include "pagelayout.h"
 
+#include <vector>
+
 namespace velmo {
 
 struct Point {
@@ -28,5 +30,15 @@ Point centredFramePosition(const Rect& available, int frameWidth, int frameHeigh
 // as large as it fits with its proportions kept, and centred there. Both are
 // in the same units, the printer's pixels; the area may start anywhere.
 RectF fittedPage(double pageWidth, double pageHeight, const RectF& printable);
+
+// An element's rectangle on a device of scale device pixels a page pixel (a
+// screen at another DPI, a printer): each edge is scaled and rounded on its
+// own, so that elements that touch or overlap by a pixel still do.
+Rect scaledRect(const Rect& rect, double scale);
+
+// The advances of a line's characters (page pixels) on such a device, in
+// whole device pixels: each character starts at its own position rounded, so
+// that the rounding does not add up along the line.
+std::vector<int> scaledAdvances(const std::vector<double>& advances, double scale);
 
 } // namespace velmo

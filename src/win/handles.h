@@ -18,11 +18,6 @@ struct HandleReleaser {
 template <typename Handle, auto Release>
 using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, HandleReleaser<Release>>;
 
-inline void releaseScreenDc(HDC dc)
-{
-    ReleaseDC(nullptr, dc);
-}
-
 using Font = Owned<HFONT, DeleteObject>;
 using Brush = Owned<HBRUSH, DeleteObject>;
 using Menu = Owned<HMENU, DestroyMenu>;
@@ -30,7 +25,6 @@ using Accelerators = Owned<HACCEL, DestroyAcceleratorTable>;
 using File = Owned<HANDLE, CloseHandle>;
 using GlobalMemory = Owned<HGLOBAL, GlobalFree>;
 using OwnedDc = Owned<HDC, DeleteDC>;         // a memory or printer device context
-using ScreenDc = Owned<HDC, releaseScreenDc>; // the screen's, from GetDC(nullptr)
 
 // The device context of one WM_PAINT, from BeginPaint to EndPaint.
 class PaintDc {

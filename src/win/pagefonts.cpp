@@ -31,8 +31,8 @@ bool isInstalled(std::u16string_view family)
         LOGFONTW wanted{};
         wanted.lfCharSet = DEFAULT_CHARSET;
         std::copy(family.begin(), family.end(), wanted.lfFaceName);
-        const ScreenDc screen(GetDC(nullptr));
-        EnumFontFamiliesExW(screen.get(), &wanted, noteFamily, reinterpret_cast<LPARAM>(&found), 0);
+        const OwnedDc dc(CreateCompatibleDC(nullptr));
+        EnumFontFamiliesExW(dc.get(), &wanted, noteFamily, reinterpret_cast<LPARAM>(&found), 0);
     }
     return found;
 }

@@ -93,12 +93,7 @@ void drawLabel(HDC dc, const RECT& box, const std::vector<TextLine>& lines, HFON
     for (const TextLine& line : lines) {
         // Each character where the layout put it, so that the window at any
         // DPI and the printer show the lines as they were laid out.
-        std::vector<INT> dx;
-        double at = 0;
-        for (double advance : line.advances) {
-            dx.push_back(static_cast<INT>(std::lround((at + advance) * scale) - std::lround(at * scale)));
-            at += advance;
-        }
+        const std::vector<int> dx = scaledAdvances(line.advances, scale);
         ExtTextOutW(dc, box.left, box.top + static_cast<int>(std::lround(line.baseline * scale)), 0, nullptr,
                     wide(line.text.data()), static_cast<UINT>(line.text.size()), dx.data());
     }
@@ -155,12 +150,10 @@ void registerClasses(HINSTANCE instance, WNDPROC pageProc, WNDPROC elementProc)
     }();
 }
 
-RECT scaledRect(const Rect& rect, double scale, POINT origin)
+RECT deviceRect(const Rect& rect, double scale, POINT origin)
 {
-    // Each edge is scaled on its own, so that elements that touch or overlap
-    // by a pixel still do.
-    const auto edge = [scale](int value) { return static_cast<LONG>(std::lround(value * scale)); };
-    return {origin.x + edge(rect.x), origin.y + edge(rect.y), origin.x + edge(rect.right()), origin.y + edge(rect.bottom())};
+    const Rect scaled = scaledRect(rect, scale);
+    return {origin.x + scaled.x, origin.y + scaled.y, origin.x + scaled.right(), origin.y + scaled.bottom()};
 }
 
 // The folder of the running executable, where the pictures are.
@@ -222,7 +215,7 @@ void PageWindow::load(RandomSource& source)
         == nullptr) {
         throw RuntimeError(u"ウィンドウを作成できません（" + systemMessage(GetLastError()) + u"）。");
     }
-    RECT frame = scaledRect({0, 0, ClientWidth, ClientHeight}, scale(), {0, 0});
+    RECT frame = deviceRect({0, 0, ClientWidth, ClientHeight}, scale(), {0, 0});
     AdjustWindowRectExForDpi(&frame, PageStyle, FALSE, 0, m_dpi);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
@@ -290,11 +283,11 @@ std::optional<Command> PageWindow::popupMenu()
 
 void PageWindow::drawPage(HDC dc, POINT origin, double scale) const
 {
-    const RECT page = scaledRect({0, 0, ClientWidth, ClientHeight}, scale, origin);
+    const RECT page = deviceRect({0, 0, ClientWidth, ClientHeight}, scale, origin);
     fill(dc, page, colourRef(PageBackground));
     for (const Element& item : m_elements) {
         const Font font = item.row->kind == ElementKind::Label ? PageFonts::create(item.row->font, scale) : Font();
-        drawElement(dc, item, scaledRect(item.row->rect, scale, origin), scale, font.get());
+        drawElement(dc, item, deviceRect(item.row->rect, scale, origin), scale, font.get());
     }
 }
 
@@ -423,7 +416,7 @@ void PageWindow::setCaption(Element& item, std::u16string_view caption)
 void PageWindow::layoutElements()
 {
     for (Element& item : m_elements) {
-        const RECT box = scaledRect(item.row->rect, scale(), {0, 0});
+        const RECT box = deviceRect(item.row->rect, scale(), {0, 0});
         SetWindowPos(item.window, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (item.row->kind == ElementKind::Label) {
@@ -492,8 +485,6 @@ LRESULT PageWindow::handleElementMessage(Element& item, UINT message, WPARAM wPa
     case WM_SETFOCUS:
         m_lastFocus = item.window;
         return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_PAINT: {
         const PaintDc dc(item.window);
         RECT box{};
