@@ -24,6 +24,23 @@ std::u16string causeOf(const std::exception& error)
 
 } // namespace
 
+std::u16string printerFailureText(PrinterFailure failure, std::u16string_view printer, std::u16string_view systemMessage)
+{
+    if (failure == PrinterFailure::NoneInstalled) {
+        return u"プリンタがインストールされていません。";
+    }
+    constexpr std::u16string_view What[] = {u"", u"が見つかりません", u"を開けません", u"で印刷を開始できません", u"で印刷できません"};
+    std::u16string text = u"プリンタ";
+    if (!printer.empty()) {
+        text += u"「" + std::u16string(printer) + u"」";
+    }
+    text += What[static_cast<std::size_t>(failure)];
+    if (!systemMessage.empty()) {
+        text += u"（" + std::u16string(systemMessage) + u"）";
+    }
+    return text + u"。";
+}
+
 PrintCommands::PrintCommands(Platform& platform)
     : m_platform(platform)
 {

@@ -2,6 +2,7 @@
 
 #include "placement.h"
 #include "platform.h"
+#include "printcommands.h"
 #include "programinfo.h"
 #include "qttext.h"
 
@@ -25,7 +26,7 @@ void printPage(QWidget& window, QPrinter& printer)
     // it arrived, so a printer that has gone since it was chosen (a stopped
     // print scheduler, a removed queue) is looked for before printing.
     if (printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::printerInfo(printer.printerName()).isNull()) {
-        throw RuntimeError(u"プリンタが見つかりません。");
+        throw RuntimeError(printerFailureText(PrinterFailure::NotFound, u16(printer.printerName())));
     }
 
     // The window's painting is recorded as drawing commands rather than
@@ -47,7 +48,7 @@ void printPage(QWidget& window, QPrinter& printer)
     // Qt's stand-in for a missing print system cannot be opened either.
     QPainter painter;
     if (!painter.begin(&printer)) {
-        throw RuntimeError(u"プリンタを開けません。");
+        throw RuntimeError(printerFailureText(PrinterFailure::CannotOpen, u16(printer.printerName())));
     }
 
     // The painter's origin is the printable area's corner.
@@ -67,7 +68,7 @@ void printPage(QWidget& window, QPrinter& printer)
 
     const bool finished = painter.end();
     if (!finished || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
-        throw RuntimeError(u"印刷ジョブが失敗しました。");
+        throw RuntimeError(printerFailureText(PrinterFailure::CannotPrint, u16(printer.printerName())));
     }
 }
 

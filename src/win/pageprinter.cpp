@@ -2,6 +2,7 @@
 
 #include "placement.h"
 #include "platform.h"
+#include "printcommands.h"
 #include "programinfo.h"
 #include "pagewindow.h"
 #include "wintext.h"
@@ -11,36 +12,24 @@
 #include <winspool.h>
 
 #include <cmath>
-#include <cstdint>
 #include <cstring>
-#include <vector>
+#include <utility>
 
 namespace velmo {
 
 namespace {
 
-constexpr std::u16string_view NoPrinter = u"プリンタがインストールされていません。";
-
-// The bytes of a movable memory block.
-std::vector<std::uint8_t> bytesOf(HGLOBAL memory)
+// A copy of a movable memory block; null for none.
+HGLOBAL copyOf(HGLOBAL memory)
 {
-    std::vector<std::uint8_t> bytes(memory != nullptr ? GlobalSize(memory) : 0);
-    if (const void* data = bytes.empty() ? nullptr : GlobalLock(memory)) {
-        std::memcpy(bytes.data(), data, bytes.size());
+    const SIZE_T size = memory != nullptr ? GlobalSize(memory) : 0;
+    HGLOBAL copy = size > 0 ? GlobalAlloc(GMEM_MOVEABLE, size) : nullptr;
+    if (copy != nullptr) {
+        std::memcpy(GlobalLock(copy), GlobalLock(memory), size);
         GlobalUnlock(memory);
+        GlobalUnlock(copy);
     }
-    return bytes;
-}
-
-// A movable memory block with the bytes; null for none.
-HGLOBAL globalOf(const std::vector<std::uint8_t>& bytes)
-{
-    HGLOBAL memory = bytes.empty() ? nullptr : GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    if (void* data = memory != nullptr ? GlobalLock(memory) : nullptr) {
-        std::memcpy(data, bytes.data(), bytes.size());
-        GlobalUnlock(memory);
-    }
-    return memory;
+    return copy;
 }
 
 // Whether the system knows any printer, local or on the network.
@@ -63,22 +52,22 @@ void PagePrinter::showSetup(HWND owner)
     // Without a printer the dialog would only say so in a box of its own
     // (Wine's even with PD_NOWARNING); the page says it in its own words.
     if (!anyPrinterInstalled()) {
-        throw RuntimeError(std::u16string(NoPrinter));
+        throw RuntimeError(printerFailureText(PrinterFailure::NoneInstalled));
     }
     // The dialog may change or replace the blocks it is given even when the
     // user cancels; only a confirmed choice replaces the current one.
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.hDevMode = globalOf(m_devMode);
-    dialog.hDevNames = globalOf(m_devNames);
+    dialog.hDevMode = copyOf(m_devMode.get());
+    dialog.hDevNames = copyOf(m_devNames.get());
     dialog.Flags = PD_PRINTSETUP | PD_NOWARNING;
     const bool confirmed = PrintDlgW(&dialog) != 0;
-    const GlobalMemory devMode(dialog.hDevMode);
-    const GlobalMemory devNames(dialog.hDevNames);
+    GlobalMemory devMode(dialog.hDevMode);
+    GlobalMemory devNames(dialog.hDevNames);
     if (confirmed) {
-        m_devMode = bytesOf(devMode.get());
-        m_devNames = bytesOf(devNames.get());
+        m_devMode = std::move(devMode);
+        m_devNames = std::move(devNames);
         return;
     }
     const DWORD error = CommDlgExtendedError();
@@ -86,21 +75,24 @@ void PagePrinter::showSetup(HWND owner)
         return; // cancelled
     }
     if (error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) {
-        throw RuntimeError(std::u16string(NoPrinter));
+        throw RuntimeError(printerFailureText(PrinterFailure::NoneInstalled));
     }
     throw RuntimeError(u"印刷設定の画面を表示できません（エラー " + u16(std::to_wstring(error)) + u"）。");
 }
 
 std::wstring PagePrinter::printerName() const
 {
-    if (!m_devNames.empty()) {
-        return reinterpret_cast<const wchar_t*>(m_devNames.data()) + reinterpret_cast<const DEVNAMES*>(m_devNames.data())->wDeviceOffset;
+    if (m_devNames) {
+        const auto* names = static_cast<const DEVNAMES*>(GlobalLock(m_devNames.get()));
+        const std::wstring name = reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset;
+        GlobalUnlock(m_devNames.get());
+        return name;
     }
     DWORD length = 0;
     GetDefaultPrinterW(nullptr, &length);
     std::wstring name(length, L'\0');
     if (length == 0 || !GetDefaultPrinterW(name.data(), &length)) {
-        throw RuntimeError(std::u16string(NoPrinter));
+        throw RuntimeError(printerFailureText(PrinterFailure::NoneInstalled));
     }
     return name.c_str();
 }
@@ -108,14 +100,16 @@ std::wstring PagePrinter::printerName() const
 void PagePrinter::print(const PageWindow& page)
 {
     const std::wstring name = printerName();
-    const auto failed = [&name](std::u16string_view what) {
-        const std::u16string message = systemMessage(GetLastError());
-        return RuntimeError(u"プリンタ「" + u16(name) + u"」" + std::u16string(what) + (message.empty() ? u"" : u"（" + message + u"）") + u"。");
+    const auto failed = [&name](PrinterFailure failure) {
+        return RuntimeError(printerFailureText(failure, u16(name), systemMessage(GetLastError())));
     };
-    const auto* devMode = m_devMode.empty() ? nullptr : reinterpret_cast<const DEVMODEW*>(m_devMode.data());
+    const auto* devMode = m_devMode ? static_cast<const DEVMODEW*>(GlobalLock(m_devMode.get())) : nullptr;
     const OwnedDc dc(CreateDCW(L"WINSPOOL", name.c_str(), nullptr, devMode));
+    if (devMode != nullptr) {
+        GlobalUnlock(m_devMode.get());
+    }
     if (!dc) {
-        throw failed(u"を開けません");
+        throw failed(PrinterFailure::CannotOpen);
     }
     DOCINFOW document{};
     document.cbSize = sizeof document;
@@ -125,11 +119,11 @@ void PagePrinter::print(const PageWindow& page)
         if (GetLastError() == ERROR_CANCELLED) {
             throw PrintCancelled();
         }
-        throw failed(u"で印刷を開始できません");
+        throw failed(PrinterFailure::CannotStart);
     }
     PrintJob job(dc.get());
     if (StartPage(dc.get()) <= 0) {
-        throw failed(u"で印刷できません");
+        throw failed(PrinterFailure::CannotPrint);
     }
     // The device context's origin is the printable area's corner.
     const RectF fitted = fittedPage(ClientWidth, ClientHeight, {0, 0, double(GetDeviceCaps(dc.get(), HORZRES)), double(GetDeviceCaps(dc.get(), VERTRES))});
@@ -138,7 +132,7 @@ void PagePrinter::print(const PageWindow& page)
     // go to the printer as they are, to be scaled there.
     page.drawPage(dc.get(), origin, fitted.width / ClientWidth);
     if (EndPage(dc.get()) <= 0 || EndDoc(dc.get()) <= 0) {
-        throw failed(u"で印刷できません");
+        throw failed(PrinterFailure::CannotPrint);
     }
     job.release();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "handles.h"
+
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace velmo {
 
@@ -31,8 +31,8 @@ public:
 private:
     std::wstring printerName() const;
 
-    std::vector<std::uint8_t> m_devMode;  // DEVMODEW of the chosen printer, or none for the default
-    std::vector<std::uint8_t> m_devNames; // DEVNAMES of the chosen printer, or none for the default
+    GlobalMemory m_devMode;  // DEVMODEW of the chosen printer, or none for the default
+    GlobalMemory m_devNames; // DEVNAMES of the chosen printer, or none for the default
 };
 
 } // namespace velmo
