@@ -47,8 +47,6 @@ public:
     // Puts the page in place: the three texts, then the four pictures.
     void setContents(const Contents& contents);
 
-    void setBorderStyle(BorderStyle style) { m_borderStyle = style; }
-
     PageController& controller() { return m_controller; }
     // The pop-up menu, its actions in the order of PageMenu.
     QMenu& menu() { return m_menu; }
@@ -65,7 +63,6 @@ private:
 
     Platform& m_platform;
     PageController m_controller;
-    BorderStyle m_borderStyle = BorderStyle::FixedSingle;
     std::array<QWidget*, PageElements.size()> m_elements{};
     Qt::MouseButton m_pressedButton = Qt::NoButton;
     QMenu m_menu;

@@ -79,12 +79,6 @@ std::optional<Command> QtPlatform::popupMenu()
     return PageMenu[chosen].command;
 }
 
-void QtPlatform::setBorderStyle(BorderStyle style)
-{
-    Q_ASSERT(m_pageWindow);
-    m_pageWindow->setBorderStyle(style);
-}
-
 QPrinter& QtPlatform::currentPrinter()
 {
     // Qt's stand-in for a missing print system is not kept: the printers are

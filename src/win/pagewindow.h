@@ -53,8 +53,6 @@ public:
     // pixels to a page pixel: what the printer prints.
     void drawPage(HDC dc, POINT origin, double scale) const;
 
-    void setBorderStyle(BorderStyle style) { m_borderStyle = style; }
-
 private:
     struct Element {
         const PageElement* row = nullptr;
@@ -90,7 +88,6 @@ private:
     Menu m_menu;
     Accelerators m_accelerators;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
-    BorderStyle m_borderStyle = BorderStyle::FixedSingle;
     HWND m_lastFocus = nullptr;
     int m_exitStatus = 0;
     std::array<Element, PageElements.size()> m_elements;

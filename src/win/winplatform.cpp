@@ -29,11 +29,6 @@ std::optional<Command> WinPlatform::popupMenu()
     return page().popupMenu();
 }
 
-void WinPlatform::setBorderStyle(BorderStyle style)
-{
-    page().setBorderStyle(style);
-}
-
 void WinPlatform::printPage()
 {
     m_printer.print(page());

@@ -16,7 +16,9 @@ public:
 
     MessageAnswer messageBox(std::u16string_view prompt, MessageStyle style, std::u16string_view title) override;
     std::optional<Command> popupMenu() override;
-    void setBorderStyle(BorderStyle style) override;
+    // The window keeps its frame while the page prints: the printed image
+    // is the client area alone, so the border style changes nothing here.
+    void setBorderStyle(BorderStyle) override {}
     void printPage() override;
     void showPrinterSetup() override;
     void closeWindow() override;
