@@ -147,6 +147,12 @@ void printedPagePlacement()
     // wherever it starts.
     CHECK_EQ(fittedPage(327, 440, {0, 0, 654, 1000}), (RectF{0, 60, 654, 880}));
     CHECK_EQ(fittedPage(327, 440, {100, 50, 1500, 1320}), (RectF{359.5, 50, 981, 1320}));
+    // At 1.25 dots a page pixel, a box that starts where the portrait ends
+    // (105) still starts where it ends (131), and characters 3 pixels wide
+    // start at their rounded places: 0, 4, 8 (7.5) and end at 11.
+    CHECK_EQ(scaledRect({8, 80, 97, 105}, 1.25), (Rect{10, 100, 121, 131}));
+    CHECK_EQ(scaledRect({105, 185, 7, 7}, 1.25), (Rect{131, 231, 9, 9}));
+    CHECK_EQ(scaledAdvances({3, 3, 3}, 1.25), (std::vector<int>{4, 4, 3}));
 }
 
 void tabGoesRoundThePictureBoxes()
@@ -162,6 +168,9 @@ void tabGoesRoundThePictureBoxes()
 
 void textConversions()
 {
+    // The printer's failures name the printer and give the system's words.
+    CHECK_EQ(printerFailureText(PrinterFailure::CannotStart, u"PDF", u"拒否"), std::u16string(u"プリンタ「PDF」で印刷を開始できません（拒否）。"));
+    CHECK_EQ(printerFailureText(PrinterFailure::NotFound), std::u16string(u"プリンタが見つかりません。"));
     const std::u16string text = u"印刷\r𠀋a";
     CHECK_EQ(fromUtf8(toUtf8(text)), text);
     CHECK_EQ(toUtf8(u"\xD800x"), std::string("\xEF\xBF\xBDx"));
