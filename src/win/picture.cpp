@@ -3,7 +3,6 @@
 #include "handles.h"
 #include "wintext.h"
 
-#include <algorithm>
 #include <cassert>
 #include <string>
 
