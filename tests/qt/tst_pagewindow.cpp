@@ -10,7 +10,6 @@
 #include "scriptedplatform.h"
 #include "scriptedrandomsource.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -474,25 +473,22 @@ void TestPageWindow::eventErrorEndsTheProgram()
 
 void TestPageWindow::realMessageBoxAnswers_data()
 {
+    // Escape: the question's Cancel, the notice's only button. A click on
+    // OK confirms a print in the end-to-end suite.
     QTest::addColumn<MessageStyle>("style");
-    QTest::addColumn<int>("button"); // the button clicked, or Escape
     QTest::addColumn<MessageAnswer>("answer");
-
-    QTest::newRow("33 OK") << MessageStyle::OkCancelQuestion << int(QMessageBox::Ok) << MessageAnswer::Ok;
-    QTest::newRow("33 Cancel") << MessageStyle::OkCancelQuestion << int(QMessageBox::Cancel) << MessageAnswer::Cancel;
-    QTest::newRow("33 Esc") << MessageStyle::OkCancelQuestion << int(QMessageBox::Escape) << MessageAnswer::Cancel;
-    QTest::newRow("48 Esc") << MessageStyle::OkExclamation << int(QMessageBox::Escape) << MessageAnswer::Ok;
+    QTest::newRow("33") << MessageStyle::OkCancelQuestion << MessageAnswer::Cancel;
+    QTest::newRow("48") << MessageStyle::OkExclamation << MessageAnswer::Ok;
 }
 
 void TestPageWindow::realMessageBoxAnswers()
 {
     QFETCH(MessageStyle, style);
-    QFETCH(int, button);
     QFETCH(MessageAnswer, answer);
     const bool question = style == MessageStyle::OkCancelQuestion;
 
-    // The box is answered by a click or Esc once it is up; one still open
-    // after five seconds is closed, so that the test fails rather than hangs.
+    // The box is answered by Esc once it is up; one still open after five
+    // seconds is closed, so that the test fails rather than hangs.
     QStringList seen;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
@@ -503,11 +499,7 @@ void TestPageWindow::realMessageBoxAnswers()
             seen = {box->windowTitle(), box->text()};
             icon = box->icon();
             buttons = box->standardButtons();
-            if (button == QMessageBox::Escape) {
-                QTest::keyClick(box, Qt::Key_Escape);
-            } else {
-                QTest::mouseClick(box->button(static_cast<QMessageBox::StandardButton>(button)), Qt::LeftButton);
-            }
+            QTest::keyClick(box, Qt::Key_Escape);
         }
     });
     poll.start(10);
