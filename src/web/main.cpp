@@ -108,6 +108,9 @@ void loadPage(PageView& view)
         fetches.emplace_back(hostFileName(picture.fileName));
     }
     const val fonts = loadFonts(page);
+    for (PictureFetch& fetch : fetches) {
+        fetch.receive();
+    }
 
     // In the desktop's loading order, so that the first picture that fails
     // is the one reported.

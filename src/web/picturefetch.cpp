@@ -13,10 +13,10 @@ namespace {
 using emscripten::val;
 
 // The host's file calls answered from a finished request: the bytes of its
-// body, or how it failed.
+// body (body, the settled promise of an ok response's body), or how it failed.
 class FetchedFile : public PictureFile {
 public:
-    explicit FetchedFile(const val& response)
+    FetchedFile(const val& response, const val& body)
     {
         if (BrowserEvents::failed(response)) {
             m_failure = {FileProblem::CannotOpen, {}};
@@ -30,12 +30,12 @@ public:
             m_failure = {FileProblem::CannotOpen, u"HTTP " + fromUtf8(std::to_string(status))};
             return;
         }
-        const val body = BrowserEvents::settled(response.call<val>("arrayBuffer")).await();
-        if (BrowserEvents::failed(body)) {
+        const val bytes = body.await();
+        if (BrowserEvents::failed(bytes)) {
             m_failure = {FileProblem::CannotRead, {}};
             return;
         }
-        m_file = MemoryPictureFile(emscripten::convertJSArrayToNumberVector<std::uint8_t>(val::global("Uint8Array").new_(body)));
+        m_file = MemoryPictureFile(emscripten::convertJSArrayToNumberVector<std::uint8_t>(val::global("Uint8Array").new_(bytes)));
     }
 
     FileStatus open(std::u16string_view name, std::uint64_t& size) override
@@ -58,9 +58,22 @@ PictureFetch::PictureFetch(std::u16string address)
 {
 }
 
+void PictureFetch::receive()
+{
+    if (m_received) {
+        return;
+    }
+    m_received = true;
+    m_response = m_response.await();
+    if (!BrowserEvents::failed(m_response) && m_response["ok"].as<bool>()) {
+        m_body = BrowserEvents::settled(m_response.call<val>("arrayBuffer"));
+    }
+}
+
 CheckedPicture PictureFetch::read()
 {
-    FetchedFile file(m_response.await());
+    receive();
+    FetchedFile file(m_response, m_body);
     return readPicture(file, m_address);
 }
 
