@@ -102,7 +102,6 @@ def test_package(args, scratch):
         run("dpkg", "-i", deb)
         listed = run("dpkg", "-L", PACKAGE).splitlines()
         check(all(path == "/." or path.startswith("/usr") for path in listed), "the package installs outside /usr")
-        check(set(new_paths) <= set(listed), f"dpkg does not list {sorted(set(new_paths) - set(listed))}")
         check_program(Path("/usr"), check_tree(Path("/usr"), args.app_id))
         files = [path for path in listed if os.path.islink(path) or not os.path.isdir(path)]
         run("dpkg", "-r", PACKAGE)

@@ -369,7 +369,6 @@ void TestPageWindow::clickOnElementOpensMenuOnce_data()
     for (const QString& name : velmo::test::PageElementNames) {
         QTest::newRow(qPrintable(name)) << name << Qt::LeftButton;
     }
-    QTest::newRow("記事1 right button") << u"記事1"_s << Qt::RightButton;
     QTest::newRow("写真 right button") << u"写真"_s << Qt::RightButton;
 }
 
