@@ -19,7 +19,7 @@ VELMO_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libfontconfig-dev libxcb1-dev
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-kouzan-mouhitsu fonts-monapo fonts-horai-umefont fonts-noto-cjk
-    libharfbuzz-bin libbenchmark-dev libx11-dev
+    libharfbuzz-bin libbenchmark-dev libx11-dev valgrind
     python3 locales xvfb xauth openbox xdotool x11-utils imagemagick poppler-utils
     cups cups-bsd cups-client printer-driver-cups-pdf
     desktop-file-utils appstream lintian
