@@ -122,8 +122,16 @@ class Session:
         self._window_manager = subprocess.Popen(
             ["openbox", "--sm-disable"], env=self.tool_env | {"HOME": str(self.scratch)}, stdin=subprocess.DEVNULL,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=die_with_parent)
-        if not poll(lambda: b"window id" in run_tool(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], self.tool_env,
-                                                     check=False).stdout, START_TIMEOUT):
+        # openbox announces itself before it handles events; a window it has
+        # framed since shows that it does.
+        poll(lambda: b"window id" in run_tool(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], self.tool_env,
+                                              check=False).stdout, START_TIMEOUT)
+        with subprocess.Popen(["xmessage", "-title", "velmo-wm-ready", "."], env=self.tool_env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, preexec_fn=die_with_parent) as ready:
+            framed = poll(lambda: b"= " in run_tool(["xprop", "-name", "velmo-wm-ready", "_NET_FRAME_EXTENTS"],
+                                                     self.tool_env, check=False).stdout, START_TIMEOUT)
+            ready.kill()
+        if not framed:
             raise RuntimeError("openbox did not start")
 
     def stop_window_manager(self):
