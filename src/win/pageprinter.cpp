@@ -19,17 +19,22 @@ namespace velmo {
 
 namespace {
 
-// A copy of a movable memory block; null for none.
+// A copy of a movable memory block; null for none, or when either block
+// cannot be locked.
 HGLOBAL copyOf(HGLOBAL memory)
 {
     const SIZE_T size = memory != nullptr ? GlobalSize(memory) : 0;
-    HGLOBAL copy = size > 0 ? GlobalAlloc(GMEM_MOVEABLE, size) : nullptr;
-    if (copy != nullptr) {
-        std::memcpy(GlobalLock(copy), GlobalLock(memory), size);
+    GlobalMemory copy(size > 0 ? GlobalAlloc(GMEM_MOVEABLE, size) : nullptr);
+    void* to = copy ? GlobalLock(copy.get()) : nullptr;
+    const void* from = to != nullptr ? GlobalLock(memory) : nullptr;
+    if (from != nullptr) {
+        std::memcpy(to, from, size);
         GlobalUnlock(memory);
-        GlobalUnlock(copy);
     }
-    return copy;
+    if (to != nullptr) {
+        GlobalUnlock(copy.get());
+    }
+    return from != nullptr ? copy.release() : nullptr;
 }
 
 // Whether the system knows any printer, local or on the network.
@@ -82,8 +87,7 @@ void PagePrinter::showSetup(HWND owner)
 
 std::wstring PagePrinter::printerName() const
 {
-    if (m_devNames) {
-        const auto* names = static_cast<const DEVNAMES*>(GlobalLock(m_devNames.get()));
+    if (const auto* names = m_devNames ? static_cast<const DEVNAMES*>(GlobalLock(m_devNames.get())) : nullptr) {
         const std::wstring name = reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset;
         GlobalUnlock(m_devNames.get());
         return name;
